@@ -1,0 +1,12 @@
+# Shared settings of the mingw-w64 toolchains: posix thread model (GoogleTest needs std::mutex)
+# and a fully static runtime so that every .exe and .dll runs with nothing beside it.
+set(CMAKE_C_COMPILER ${GD_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${GD_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${GD_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${GD_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")

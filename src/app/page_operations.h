@@ -1,0 +1,32 @@
+// The operations of the pages that the main window's start-up and Apply call on.
+#pragma once
+
+#include <string>
+
+#include "app/app_state.h"
+
+namespace gd {
+
+class PageOperations {
+ public:
+  virtual ~PageOperations() = default;
+  // Loads `state.packageFile` into the slots; false when nothing was loaded.
+  virtual bool LoadPackage(AppState& state) = 0;
+  // Puts every icon (or cursor) back to the Windows default without asking.
+  virtual void RestoreAllIconsQuietly(AppState& state) = 0;
+  virtual void RestoreAllCursorsQuietly(AppState& state) = 0;
+  // Writes the pending changes to the system.
+  virtual void ApplyToSystem(AppState& state) = 0;
+};
+
+// The operations over a catalogue that has no slots yet: a package finds nothing to load
+// into, and there is nothing to restore or write.
+class EmptyCatalogueOperations final : public PageOperations {
+ public:
+  bool LoadPackage(AppState&) override { return false; }
+  void RestoreAllIconsQuietly(AppState&) override {}
+  void RestoreAllCursorsQuietly(AppState&) override {}
+  void ApplyToSystem(AppState&) override {}
+};
+
+}  // namespace gd

@@ -1,0 +1,15 @@
+// The running system's version code, from GetVersionExA.
+#include <windows.h>
+
+#include "platform/os_version.h"
+
+namespace gd {
+
+int GetOsVersion() {
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof info;
+  if (!GetVersionExA(&info)) return os::kUnknown;
+  return OsVersionCode(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
+}
+
+}  // namespace gd

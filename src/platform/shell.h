@@ -1,0 +1,18 @@
+// Shortcuts (.lnk) and the shell's open and delete operations.
+#pragma once
+
+#include <string>
+
+namespace gd {
+
+// Leaves each out value unchanged where its step fails; true when the shortcut loaded.
+bool ReadShortcut(const std::string& shortcut, std::string& target, std::string& iconFile,
+                  int& iconIndex);
+// Creates the shortcut when it does not exist; empty arguments keep what the shortcut had.
+bool WriteShortcut(const std::string& shortcut, const std::string& target,
+                   const std::string& description, const std::string& iconFile, int iconIndex);
+bool ShellOpen(const std::string& fileOrAddress, const std::string& parameters);
+// Deletes a file or folder tree without the recycle bin; the shell's result code.
+int DeleteWithShell(const std::string& path, unsigned flags);
+
+}  // namespace gd

@@ -1,0 +1,105 @@
+// Shortcuts through the shell link object, and ShellExecuteEx / SHFileOperation.
+#include <windows.h>
+#include <shlobj.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "platform/com.h"
+#include "platform/path_text.h"
+#include "platform/shell.h"
+
+namespace gd {
+namespace {
+
+std::wstring Widen(const std::string& text) {
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  if (length <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+  wide.pop_back();
+  return wide;
+}
+
+struct ShellLink {
+  ComPtr<IShellLinkA> link;
+  ComPtr<IPersistFile> file;
+};
+
+bool CreateShellLink(ShellLink& out) {
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              out.link.out()))) {
+    return false;
+  }
+  return SUCCEEDED(out.link->QueryInterface(IID_IPersistFile, out.file.out()));
+}
+
+}  // namespace
+
+bool ReadShortcut(const std::string& shortcut, std::string& target, std::string& iconFile,
+                  int& iconIndex) {
+  ComScope com;
+  ShellLink link;
+  if (!CreateShellLink(link)) return false;
+  if (FAILED(link.file->Load(Widen(shortcut).c_str(), STGM_READ))) return false;
+  char buffer[kMaxPath] = {};
+  if (SUCCEEDED(link.link->GetPath(buffer, sizeof buffer, nullptr, SLGP_UNCPRIORITY))) {
+    target = buffer;
+  }
+  int index = 0;
+  char icon[kMaxPath] = {};
+  if (SUCCEEDED(link.link->GetIconLocation(icon, sizeof icon, &index))) {
+    iconFile = icon;
+    iconIndex = index;
+  }
+  return true;
+}
+
+bool WriteShortcut(const std::string& shortcut, const std::string& target,
+                   const std::string& description, const std::string& iconFile, int iconIndex) {
+  ComScope com;
+  ShellLink link;
+  if (!CreateShellLink(link)) return false;
+  const std::wstring widePath = Widen(shortcut);
+  link.file->Load(widePath.c_str(), STGM_READ);  // a missing file makes a new shortcut
+  if (!target.empty()) {
+    link.link->SetPath(target.c_str());
+    link.link->SetWorkingDirectory(RemoveTrailingBackslash(FolderOf(target)).c_str());
+  }
+  if (!description.empty()) link.link->SetDescription(description.c_str());
+  if (!iconFile.empty()) link.link->SetIconLocation(iconFile.c_str(), iconIndex);
+  return SUCCEEDED(link.file->Save(widePath.c_str(), TRUE));
+}
+
+bool ShellOpen(const std::string& fileOrAddress, const std::string& parameters) {
+  SHELLEXECUTEINFOA info{};
+  info.cbSize = sizeof info;
+  info.lpVerb = "Open";
+  info.lpFile = fileOrAddress.c_str();
+  info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+  info.nShow = SW_SHOWNORMAL;
+  std::string directory;
+  if (fileOrAddress.find('\\') != std::string::npos) {
+    directory = RemoveTrailingBackslash(FolderOf(fileOrAddress));
+    info.lpDirectory = directory.c_str();
+  }
+  return ShellExecuteExA(&info) != FALSE;
+}
+
+int DeleteWithShell(const std::string& path, unsigned flags) {
+  // Both path lists end in two NULs; an empty destination likewise.
+  std::vector<char> from(path.begin(), path.end());
+  from.push_back('\0');
+  from.push_back('\0');
+  const char to[2] = {'\0', '\0'};
+  SHFILEOPSTRUCTA operation{};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = from.data();
+  operation.pTo = to;
+  operation.fFlags = static_cast<FILEOP_FLAGS>((flags == 0 ? FOF_SILENT : flags) |
+                                               FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR |
+                                               FOF_NOERRORUI);
+  return SHFileOperationA(&operation);
+}
+
+}  // namespace gd

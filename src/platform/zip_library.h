@@ -1,0 +1,34 @@
+// The program's binding to the product's zip library VFZip.dll, loaded for each operation.
+#pragma once
+
+#include "platform/prompt.h"
+
+#include <string>
+
+namespace gd {
+
+// The text of the load failure, shown with the caption "Error" and the exclamation icon.
+inline constexpr const char* kZipLibraryLoadError =
+    "Error: Failed to load VFZip.dll.\n\nPlease reinstall the application to correct this "
+    "problem.";
+
+// What an unpacking came to: the library's result code (0 success) and, on failure, its
+// sentence saying why, naming a refused entry where there is one.
+struct UnzipOutcome {
+  int code = 0;
+  std::string reason;
+};
+
+// library_path is the product-family value "VFZip" ("ERROR" when it is missing); the prompt
+// shows the load failure. Unpacks every file ("*.*") of zip_file into destination, creating
+// it when needed. True when the library reported success; outcome, when given, says why not.
+bool UnzipArchive(const std::string& library_path, Prompt& prompt, const std::string& zip_file,
+                  const std::string& destination, UnzipOutcome* outcome = nullptr);
+
+// Packs the files that source names into zip_file. A source ending in "*.*" first makes its
+// folder the process's current directory and packs "*.*" there, so that the names in the
+// archive are relative to that folder. True when the library ran and reported success.
+bool ZipFolder(const std::string& library_path, Prompt& prompt, const std::string& zip_file,
+               const std::string& source);
+
+}  // namespace gd
