@@ -33,8 +33,12 @@ int ListIniSections(IniStore& store, const std::string& file, TextList& out) {
   std::vector<char> buffer(kIniSectionListBufferSize, '\0');
   const std::size_t length = store.GetString(file, std::nullopt, std::nullopt, "", buffer);
   if (length < 2) return 0;
+  std::vector<std::string> names = SplitNames(buffer, std::min(length, buffer.size()));
+  // A list that did not fit comes back as the buffer size less two, its last name cut short:
+  // that name is no section of the file.
+  if (length + 2 >= buffer.size() && !names.empty()) names.pop_back();
   int count = 0;
-  for (auto& name : SplitNames(buffer, std::min(length, buffer.size()))) {
+  for (auto& name : names) {
     out.push_front(std::move(name));
     ++count;
   }

@@ -202,5 +202,18 @@ TEST(vfzipHostileArchives, SomethingThatIsNoArchiveIsRefused) {
   box.ExpectNothingWritten();
 }
 
+TEST(vfzipArchiveNames, LegacyNamesAreCodePage437AndFlaggedNamesAreUtf8) {
+  ArchiveSandbox box;
+  RawEntry utf8 = StoredEntry("icons/na\xC3\xAFve.ico", "utf8");
+  utf8.flags = 0x800;
+  // Old DOS and Windows archivers wrote names in code page 437, where 0x82 is "\xE9".
+  const UnzipOutcome outcome =
+      box.Unzip({StoredEntry("icons/caf\x82.ico", "cp437"), std::move(utf8)});
+  ASSERT_EQ(outcome.code, VFZIP_OK) << outcome.reason;
+  const std::map<std::string, std::string> expected = {
+      {"icons\\", ""}, {"icons\\caf\xE9.ico", "cp437"}, {"icons\\na\xEFve.ico", "utf8"}};
+  EXPECT_EQ(ListTree(box.destination), expected);
+}
+
 }  // namespace
 }  // namespace gd::test
