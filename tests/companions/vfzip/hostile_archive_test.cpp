@@ -206,7 +206,8 @@ TEST(vfzipArchiveNames, LegacyNamesAreCodePage437AndFlaggedNamesAreUtf8) {
   ArchiveSandbox box;
   RawEntry utf8 = StoredEntry("icons/na\xC3\xAFve.ico", "utf8");
   utf8.flags = 0x800;
-  // Old DOS and Windows archivers wrote names in code page 437, where 0x82 is "\xE9".
+  // Old DOS and Windows archivers wrote names in code page 437, where 0x82 is the
+  // e-acute that code page 1252 keeps at 0xE9.
   const UnzipOutcome outcome =
       box.Unzip({StoredEntry("icons/caf\x82.ico", "cp437"), std::move(utf8)});
   ASSERT_EQ(outcome.code, VFZIP_OK) << outcome.reason;
