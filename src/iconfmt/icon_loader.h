@@ -6,6 +6,13 @@
 
 #include "iconfmt/icon_model.h"
 
+// <windows.h> maps LoadIcon to the system's LoadIconA; the program is ANSI throughout, so code
+// that wants the system function names LoadIconA, and LoadIcon stays this loader's name.
+// Include <windows.h> before this header.
+#ifdef LoadIcon
+#undef LoadIcon
+#endif
+
 namespace gd {
 
 // Reads all icon groups (index -1) or one group of a 32-bit executable through the system

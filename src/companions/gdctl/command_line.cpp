@@ -1,0 +1,40 @@
+// The gdctl command line: the command groups and the dispatch to them.
+#include <string_view>
+
+#include "gdctl/command_group.h"
+#include "gdctl/icon_commands.h"
+
+namespace gd::gdctl {
+namespace {
+
+constexpr CommandGroup kGroups[] = {
+    {"icon", "list, extract and gather icons of icon files, programs and icon libraries", RunIconCommand},
+};
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: gdctl GROUP COMMAND [ARGUMENTS...]\n\ncommand groups:\n";
+  for (const CommandGroup& group : CommandGroups()) out << "  " << group.name << "\t" << group.summary << "\n";
+  out << "\n'gdctl GROUP --help' describes the commands of a group.\n";
+}
+
+}  // namespace
+
+std::span<const CommandGroup> CommandGroups() { return kGroups; }
+
+int RunCommandLine(Arguments args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    PrintUsage(err);
+    return 2;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    PrintUsage(out);
+    return 0;
+  }
+  for (const CommandGroup& group : CommandGroups()) {
+    if (args[0] == group.name) return group.run(args.subspan(1), out, err);
+  }
+  err << "gdctl: unknown command group '" << args[0] << "' (see gdctl --help)\n";
+  return 2;
+}
+
+}  // namespace gd::gdctl
