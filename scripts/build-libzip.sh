@@ -44,7 +44,8 @@ command -v "$triple-gcc-posix" >/dev/null || need_pkgs+=(mingw-w64)
 [ -f "/usr/$triple/lib/libz.a" ] || need_pkgs+=(libz-mingw-w64-dev)
 if [ ${#need_pkgs[@]} -gt 0 ]; then
   as_root apt-get update
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${need_pkgs[@]}"
+  as_root env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${need_pkgs[@]}"
 fi
 
 # apt-get source needs a deb-src entry. Debian 12 keeps its lists in deb822 form; enable the
@@ -55,7 +56,8 @@ have_deb_src() {
 }
 if ! have_deb_src; then
   debian_sources=/etc/apt/sources.list.d/debian.sources
-  if [ -f "$debian_sources" ] && grep -qE '^Types:[[:space:]]*deb[[:space:]]*$' "$debian_sources"; then
+  if [ -f "$debian_sources" ] &&
+    grep -qE '^Types:[[:space:]]*deb[[:space:]]*$' "$debian_sources"; then
     as_root sed -i -E 's/^Types:[[:space:]]*deb[[:space:]]*$/Types: deb deb-src/' "$debian_sources"
   else
     as_root tee /etc/apt/sources.list.d/glimmerdeck-src.sources >/dev/null <<'EOF'

@@ -35,12 +35,13 @@ bool IsDotName(const char* name) {
   return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
-// Adds what matches spec inside folder (folder empty: the current directory, else ends in
-// "\"); folders that match are walked completely when recurse is set.
-void Collect(const std::string& folder, const std::string& spec, const std::string& prefix,
-             bool recurse, const std::string& archive_full, std::vector<FoundItem>& found) {
+// Adds what matches name_pattern inside folder (folder empty: the current directory, else
+// ends in "\"); folders that match are walked completely when recurse is set.
+void Collect(const std::string& folder, const std::string& name_pattern,
+             const std::string& prefix, bool recurse, const std::string& archive_full,
+             std::vector<FoundItem>& found) {
   WIN32_FIND_DATAA data;
-  UniqueFind find(FindFirstFileA((folder + spec).c_str(), &data));
+  UniqueFind find(FindFirstFileA((folder + name_pattern).c_str(), &data));
   if (!find) return;
   do {
     if (IsDotName(data.cFileName)) continue;
@@ -72,14 +73,15 @@ int ZipFiles(const ZipRequest& request, std::string& why) {
   }
   const size_t slash = request.pattern.find_last_of("\\/");
   std::string folder = slash == std::string::npos ? "" : request.pattern.substr(0, slash + 1);
-  const std::string spec = request.pattern.substr(slash == std::string::npos ? 0 : slash + 1);
-  if (spec.empty()) {
+  const std::string name_pattern =
+      request.pattern.substr(slash == std::string::npos ? 0 : slash + 1);
+  if (name_pattern.empty()) {
     why = "The pattern \"" + request.pattern + "\" names no files.";
     return VFZIP_BAD_ARGUMENTS;
   }
 
   std::vector<FoundItem> found;
-  Collect(folder, spec, "", request.recurse, FullPath(request.archive), found);
+  Collect(folder, name_pattern, "", request.recurse, FullPath(request.archive), found);
   bool any_file = false;
   for (const FoundItem& item : found) any_file = any_file || !item.is_folder;
   if (!any_file) {

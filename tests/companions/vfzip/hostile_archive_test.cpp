@@ -73,11 +73,13 @@ const HostileName kHostileNames[] = {
     {"Stream", "theme.gdtheme:hidden", 20, 0, 0, VFZIP_BAD_NAME, "stream"},
     {"DotsAndBlank", ".. /vfzip-escape.txt", 20, 0, 0, VFZIP_BAD_NAME, "dot or blank"},
     // Full-width dots must not be turned into real ones by a best-fit conversion.
-    {"FullWidthDots", "\xEF\xBC\x8E\xEF\xBC\x8E/vfzip-escape.txt", 20, 0, 0x800, VFZIP_BAD_NAME, "code page"},
+    {"FullWidthDots", "\xEF\xBC\x8E\xEF\xBC\x8E/vfzip-escape.txt", 20, 0, 0x800, VFZIP_BAD_NAME,
+     "code page"},
     {"SymlinkFile", "link.ico", 0x0314, 0120777u << 16, 0, VFZIP_LINK, "symbolic link"},
     {"SymlinkInFolder", "icons/link", 0x0314, 0120755u << 16, 0, VFZIP_LINK, "symbolic link"},
     {"Fifo", "fifo.ico", 0x0314, 0010644u << 16, 0, VFZIP_LINK, "special file"},
-    {"ReparsePoint", "junction.ico", 0x0A14, FILE_ATTRIBUTE_REPARSE_POINT, 0, VFZIP_LINK, "reparse point"},
+    {"ReparsePoint", "junction.ico", 0x0A14, FILE_ATTRIBUTE_REPARSE_POINT, 0, VFZIP_LINK,
+     "reparse point"},
     {"Encrypted", "secret.ico", 20, 0, 1, VFZIP_ENCRYPTED, "encrypted"},
 };
 
