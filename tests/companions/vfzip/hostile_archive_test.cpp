@@ -206,6 +206,7 @@ TEST(vfzipHostileArchives, SomethingThatIsNoArchiveIsRefused) {
 
 TEST(vfzipArchiveNames, LegacyNamesAreCodePage437AndFlaggedNamesAreUtf8) {
   ArchiveSandbox box;
+  ASSERT_TRUE(FileSystemHoldsName(box.sandbox.path(), "caf\xE9.ico")) << kNeedsUtf8Locale;
   RawEntry utf8 = StoredEntry("icons/na\xC3\xAFve.ico", "utf8");
   utf8.flags = 0x800;
   // Old DOS and Windows archivers wrote names in code page 437, where 0x82 is the

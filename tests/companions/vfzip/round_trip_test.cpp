@@ -36,6 +36,7 @@ std::map<std::string, std::string> MakePackage(const std::string& root) {
       {"README", ""},
   };
   MakeFolder(root);
+  EXPECT_TRUE(FileSystemHoldsName(root, "caf\xE9.ico")) << kNeedsUtf8Locale;
   MakeFolder(root + "\\icons");
   MakeFolder(root + "\\cursors");
   MakeFolder(root + "\\cursors\\deep");

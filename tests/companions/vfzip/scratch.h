@@ -32,6 +32,12 @@ std::map<std::string, std::string> ListTree(const std::string& root);
 
 std::string CurrentDirectory();
 
+// True when a file of this ANSI name can be made in folder. Under Wine that takes a UTF-8
+// Unix locale (LANG=C.UTF-8): in the C locale no name beyond ASCII reaches the disk.
+bool FileSystemHoldsName(const std::string& folder, const std::string& name);
+inline constexpr const char* kNeedsUtf8Locale =
+    "this system cannot store file names beyond ASCII; under Wine run with LANG=C.UTF-8";
+
 // VFZip.dll as built, copied beside the test program.
 std::string BuiltLibraryPath();
 

@@ -107,6 +107,17 @@ std::string CurrentDirectory() {
   return std::string(buffer, length);
 }
 
+bool FileSystemHoldsName(const std::string& folder, const std::string& name) {
+  const std::string probe = folder + "\\" + name;
+  if (!WriteWholeFile(probe, "")) return false;
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA(probe.c_str(), &data);
+  const bool same = find != INVALID_HANDLE_VALUE && name == data.cFileName;
+  if (find != INVALID_HANDLE_VALUE) FindClose(find);
+  DeleteFileA(probe.c_str());
+  return same;
+}
+
 std::string BuiltLibraryPath() {
   char buffer[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
