@@ -30,21 +30,23 @@ bool ParsePng(IconImage& image) {
   if (!reader.ok() || !isHeader || BigEndian32(length) != 13) return false;
   std::uint32_t width = BigEndian32(fields.subspan(0, 4));
   std::uint32_t height = BigEndian32(fields.subspan(4, 4));
+  // The depth is that of the decoded image, as icon directories give it: forms with alpha
+  // decode to 32 bits, RGB to 24, palette and grey images keep their sample bits.
   int sampleBits = fields[8];
-  int samples = 0;
+  int depth = 0;
   switch (fields[9]) {  // colour type
-    case 0: samples = 1; break;  // grey
-    case 2: samples = 3; break;  // RGB
-    case 3: samples = 1; break;  // palette
-    case 4: samples = 2; break;  // grey and alpha
-    case 6: samples = 4; break;  // RGBA
+    case 0: depth = sampleBits > 8 ? 8 : sampleBits; break;  // grey
+    case 2: depth = 24; break;                                // RGB
+    case 3: depth = sampleBits; break;                        // palette
+    case 4: depth = 32; break;                                // grey and alpha
+    case 6: depth = 32; break;                                // RGBA
     default: return false;
   }
   if (width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF) return false;
   image.encoding = ImageEncoding::Png;
   image.width = static_cast<std::int32_t>(width);
   image.height = static_cast<std::int32_t>(height);
-  image.bitDepth = sampleBits * samples;
+  image.bitDepth = depth;
   image.header = BitmapHeader{};
   image.header.width = image.width;
   image.header.height = static_cast<std::int32_t>(height > 0x3FFFFFFF ? 0x7FFFFFFF : height * 2);

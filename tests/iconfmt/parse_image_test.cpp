@@ -83,7 +83,8 @@ TEST(ParseImage, PngTakesSizeAndDepthFromIhdr) {
     std::uint8_t sampleBits, colourType;
     std::int32_t depth;
   };
-  for (Case c : {Case{8, 6, 32}, Case{8, 2, 24}, Case{8, 3, 8}, Case{16, 4, 32}, Case{1, 0, 1}}) {
+  for (Case c : {Case{8, 6, 32}, Case{16, 6, 32}, Case{8, 2, 24}, Case{16, 2, 24}, Case{4, 3, 4}, Case{8, 4, 32},
+                 Case{1, 0, 1}, Case{16, 0, 8}}) {
     IconImage image = test::ParsedImage(test::PngImage(256, 256, c.sampleBits, c.colourType));
     EXPECT_EQ(image.encoding, ImageEncoding::Png);
     EXPECT_EQ(image.width, 256);
