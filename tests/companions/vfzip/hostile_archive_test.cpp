@@ -177,6 +177,17 @@ TEST(vfzipHostileArchives, AMemberThatInflatesPastItsDeclaredSizeIsCutOffAndRemo
   EXPECT_LT(written, 1u << 20);
 }
 
+TEST(vfzipHostileArchives, APathTooLongForTheAnsiApiIsRefused) {
+  ArchiveSandbox box;
+  std::string name;
+  while (name.size() < 240) name += "deeper/";
+  name += "icon.ico";
+  const UnzipOutcome outcome = box.Unzip({StoredEntry("good.ico", "GOOD"), StoredEntry(name, "x")});
+  EXPECT_EQ(outcome.code, VFZIP_BAD_NAME);
+  EXPECT_NE(outcome.reason.find("259 characters"), std::string::npos) << outcome.reason;
+  box.ExpectNothingWritten();
+}
+
 TEST(vfzipHostileArchives, DamagedDataLeavesNoPartialFile) {
   ArchiveSandbox box;
   RawEntry damaged = StoredEntry("damaged.ico", std::string(5000, 'x'));

@@ -224,6 +224,17 @@ TEST_F(vfzipUnZipFilesSwitches, AMissingDestinationIsMadeOnlyWhenAsked) {
   EXPECT_EQ(ListTree(deep), source);
 }
 
+TEST_F(vfzipUnZipFilesSwitches, AFileWhereAFolderBelongsStopsTheUnpacking) {
+  MakeFolder(out);
+  WriteWholeFile(out + "\\icons", "in the way");
+  EXPECT_EQ(library.unzip(out.c_str(), archive.c_str(), "*.*", 0, 1, 1), VFZIP_WRITE);
+  EXPECT_NE(std::string(library.last_error()).find("icons"), std::string::npos)
+      << library.last_error();
+  std::string bytes;
+  ReadWholeFile(out + "\\icons", bytes);
+  EXPECT_EQ(bytes, "in the way");
+}
+
 TEST_F(vfzipUnZipFilesSwitches, MissingTextArgumentsAreRefused) {
   EXPECT_EQ(library.unzip(nullptr, archive.c_str(), "*.*", 0, 1, 1), VFZIP_BAD_ARGUMENTS);
   EXPECT_EQ(library.unzip(out.c_str(), nullptr, "*.*", 0, 1, 1), VFZIP_BAD_ARGUMENTS);
