@@ -1,0 +1,19 @@
+// Fuzzes the animated-cursor reader: every step it fills must be a parsed image.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "fuzz_check.h"
+#include "iconfmt/ani_reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  auto file = gd::ReadAniBytes(std::span<const std::uint8_t>(data, size));
+  if (!file) return 0;
+  GD_FUZZ_CHECK(file->groups.size() == 1);
+  for (const gd::IconImage& step : file->groups[0].images) {
+    if (step.bytes.empty()) continue;
+    gd::IconImage again = step;
+    GD_FUZZ_CHECK(gd::ParseImage(again) && again.width == step.width && again.bitDepth == step.bitDepth);
+  }
+  return 0;
+}
