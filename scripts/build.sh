@@ -19,4 +19,4 @@ configure native -DGD_SANITIZE=ON
 configure win64 -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-x86_64-w64-mingw32.cmake" \
   -DGD_LIBZIP_ROOT="$build/deps/x86_64-w64-mingw32/install"
 configure win32 -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-i686-w64-mingw32.cmake" \
-  -DGD_LIBZIP_ROOT="$build/deps/i686-w64-mingw32/install" -DGD_RUN_TESTS=OFF
+  -DGD_LIBZIP_ROOT="$build/deps/i686-w64-mingw32/install" -DGD_BUILD_TESTS=OFF -DGD_RUN_TESTS=OFF

@@ -12,7 +12,8 @@ build=${1:-$repo/build}
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev python3
   gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix
-  gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix binutils-mingw-w64
+  gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-win32
+  binutils-mingw-w64
   libz-mingw-w64-dev googletest
   wine wine64 xvfb xauth imagemagick icoutils unzip zip dpkg-dev
 )
