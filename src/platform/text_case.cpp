@@ -23,6 +23,16 @@ std::string FoldCase(std::string_view text) {
   return folded;
 }
 
+std::string UpperCase(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 'a' && u <= 'z') c = static_cast<char>(u - 32);
+    else if (u >= 0xE0 && u <= 0xFE && u != 0xF7) c = static_cast<char>(u - 32);
+  }
+  return upper;
+}
+
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {

@@ -9,6 +9,7 @@ namespace gd {
 
 char FoldCase(char c);
 std::string FoldCase(std::string_view text);
+std::string UpperCase(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix);
 bool EndsWithIgnoreCase(std::string_view text, std::string_view suffix);
