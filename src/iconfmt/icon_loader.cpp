@@ -44,10 +44,12 @@ std::optional<IconFile> LoadAllIcons(const std::string& path, bool browserNames,
     }
   }
   if (!file) return std::nullopt;
-  if (!namesStored) {
-    std::string title = FileTitle(path);
-    const std::size_t count = file->groups.size();
-    for (std::size_t i = 0; i < count; ++i) file->groups[i].name = ListedGroupName(title, i + 1, count);
+  // Groups keep the names stored in a library; all others are numbered after the file title.
+  std::string title = FileTitle(path);
+  const std::size_t count = file->groups.size();
+  for (std::size_t i = 0; i < count; ++i) {
+    IconGroup& group = file->groups[i];
+    if (!namesStored || group.name.empty()) group.name = ListedGroupName(title, i + 1, count);
   }
   return file;
 }

@@ -27,8 +27,8 @@ std::optional<IconFile> LoadIcon(const std::string& path, int index,
                                  ExecutableIconReader readExecutable = SystemExecutableReader());
 
 // Every group of an icon, cursor, animated cursor, executable or library, named for listing.
-// Stored library names are kept unless browserNames (the user's "Browser Names" setting is 1);
-// otherwise groups are named from the file title and their number.
+// Names stored in a library are kept unless browserNames (the user's "Browser Names" setting
+// is 1); every other group is named from the file title and its number.
 std::optional<IconFile> LoadAllIcons(const std::string& path, bool browserNames,
                                      ExecutableIconReader readExecutable = SystemExecutableReader());
 

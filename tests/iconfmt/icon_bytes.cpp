@@ -1,7 +1,6 @@
 // Icon images and files laid out byte by byte for the format tests.
 #include "iconfmt/icon_bytes.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -30,52 +29,39 @@ std::uint32_t Get32(const Bytes& in, std::size_t at) {
   return Get16(in, at) | (static_cast<std::uint32_t>(Get16(in, at + 2)) << 16);
 }
 
-namespace {
-void PutHeader(Bytes& out, std::int32_t width, std::int32_t height, std::uint16_t planes, std::uint16_t bitCount,
-               std::uint32_t compression, std::uint32_t clrUsed) {
-  Put32(out, 40);
-  Put32(out, static_cast<std::uint32_t>(width));
-  Put32(out, static_cast<std::uint32_t>(height * 2));
-  Put16(out, planes);
-  Put16(out, bitCount);
-  Put32(out, compression);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, clrUsed);
-  Put32(out, 0);
+void Set32(Bytes& out, std::size_t at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) out.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
 }
-}  // namespace
 
-Bytes BitmapImage(const BitmapSpec& spec) {
+Bytes BitmapImage(const BitmapShape& shape) {
   Bytes out;
-  PutHeader(out, spec.width, spec.height, spec.planes, spec.bitCount, spec.compression, spec.clrUsed);
-  std::size_t colours = spec.clrUsed;
-  if (colours == 0 && spec.bitCount <= 8) colours = std::size_t{1} << spec.bitCount;
-  std::size_t table = spec.compression == 3 ? 12 : 4 * colours;
-  std::size_t xorRow = ((std::size_t(spec.bitCount) * spec.planes * spec.width + 31) >> 3) & ~std::size_t{3};
-  std::size_t andRow = ((std::size_t(spec.width) + 31) >> 3) & ~std::size_t{3};
-  out.insert(out.end(), table + (xorRow + andRow) * spec.height, spec.fill);
+  for (std::uint32_t v : {40u, std::uint32_t(shape.width), std::uint32_t(shape.height * 2)}) Put32(out, v);
+  Put16(out, shape.planes);
+  Put16(out, shape.bitCount);
+  for (std::uint32_t v : {shape.compression, 0u, 0u, 0u, shape.clrUsed, 0u}) Put32(out, v);
+  const bool paletted = shape.bitCount == 1 || shape.bitCount == 4 || shape.bitCount == 8;
+  std::size_t colours = shape.clrUsed != 0 ? shape.clrUsed : paletted ? std::size_t{1} << shape.bitCount : 0;
+  std::size_t table = shape.compression == 3 ? 12 : 4 * colours;
+  std::size_t xorRow = ((std::size_t(shape.bitCount) * shape.planes * shape.width + 31) >> 3) & ~std::size_t{3};
+  std::size_t andRow = ((std::size_t(shape.width) + 31) >> 3) & ~std::size_t{3};
+  out.insert(out.end(), table + (xorRow + andRow) * shape.height, shape.fill);
   return out;
 }
 
-Bytes BitmapImageOfSize(std::size_t size, std::int32_t width, std::int32_t height, std::uint16_t bitCount) {
-  Bytes out;
-  PutHeader(out, width, height, 1, bitCount, 0, 0);
-  if (size < out.size()) throw std::logic_error("image smaller than its header");
-  for (std::size_t i = out.size(); i < size; ++i) out.push_back(static_cast<std::uint8_t>(i * 7));
+Bytes BitmapImageOfSize(std::size_t size, std::int32_t width) {
+  Bytes out = BitmapImage({.width = width, .height = width});
+  out.resize(size);
+  for (std::size_t i = 40; i < size; ++i) out[i] = static_cast<std::uint8_t>(i * 7);
   return out;
 }
 
 Bytes PngImage(std::uint32_t width, std::uint32_t height, std::uint8_t sampleBits, std::uint8_t colourType) {
-  Bytes out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13};
-  PutTag(out, "IHDR");
+  Bytes out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
   for (std::uint32_t v : {width, height}) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
   }
-  out.insert(out.end(), {sampleBits, colourType, 0, 0, 0});
-  out.insert(out.end(), {0x12, 0x34, 0x56, 0x78});  // CRC, not checked
-  PutTag(out, "IDATfake");
+  out.insert(out.end(), {sampleBits, colourType, 0, 0, 0, 0x12, 0x34, 0x56, 0x78});
+  PutTag(out, "IDAT");
   return out;
 }
 
@@ -86,25 +72,20 @@ IconImage ParsedImage(const Bytes& bytes) {
 }
 
 IconGroup GroupOf(const std::vector<Bytes>& images, std::string name) {
-  IconGroup group;
-  group.name = std::move(name);
+  IconGroup group{std::move(name), {}};
   for (const Bytes& bytes : images) group.images.push_back(ParsedImage(bytes));
   return group;
 }
 
 Bytes IcoFile(const std::vector<Bytes>& images, std::uint16_t type, std::uint16_t reserved) {
   Bytes out;
-  Put16(out, reserved);
-  Put16(out, type);
-  Put16(out, static_cast<std::uint32_t>(images.size()));
-  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
+  for (std::uint32_t v : {std::uint32_t{reserved}, std::uint32_t{type}, std::uint32_t(images.size())}) Put16(out, v);
+  std::size_t offset = 6 + 16 * images.size();
   for (const Bytes& image : images) {
-    out.insert(out.end(), {32, 32, 16, 0});
-    Put16(out, 1);
-    Put16(out, 4);
+    out.insert(out.end(), {32, 32, 16, 0, 1, 0, 4, 0});
     Put32(out, static_cast<std::uint32_t>(image.size()));
-    Put32(out, offset);
-    offset += static_cast<std::uint32_t>(image.size());
+    Put32(out, static_cast<std::uint32_t>(offset));
+    offset += image.size();
   }
   for (const Bytes& image : images) out.insert(out.end(), image.begin(), image.end());
   return out;
@@ -112,74 +93,46 @@ Bytes IcoFile(const std::vector<Bytes>& images, std::uint16_t type, std::uint16_
 
 Bytes GroupDirectory(const std::vector<std::uint16_t>& imageIds, std::uint16_t type) {
   Bytes out;
-  Put16(out, 0);
-  Put16(out, type);
-  Put16(out, static_cast<std::uint32_t>(imageIds.size()));
+  for (std::uint32_t v : {0u, std::uint32_t{type}, std::uint32_t(imageIds.size())}) Put16(out, v);
   for (std::uint16_t id : imageIds) {
-    out.insert(out.end(), {32, 32, 16, 0});
-    Put16(out, 1);
-    Put16(out, 4);
+    out.insert(out.end(), {32, 32, 16, 0, 1, 0, 4, 0});
     Put32(out, 744);
     Put16(out, id);
   }
   return out;
 }
 
-Bytes NeModule(const NeSpec& spec) {
-  // DOS header with the NE header at 64, resource table right after the 64-byte NE header.
-  Bytes out(64, 0);
-  out[0] = 'M';
-  out[1] = 'Z';
-  out[60] = 64;
-  Bytes ne(64, 0);
-  ne[0] = 'N';
-  ne[1] = 'E';
-  ne[0x24] = 64;
-  ne[0x26] = 1;  // only tested to be non-zero
-  out.insert(out.end(), ne.begin(), ne.end());
-
-  Bytes table;
-  Put16(table, spec.shift);
+Bytes NeModule(const NeLayout& layout) {
+  // DOS header pointing at the NE header at 64; the resource table follows it at 128.
+  Bytes out(128, 0);
+  out[0] = 'M', out[1] = 'Z', out[60] = 64;
+  out[64] = 'N', out[65] = 'E', out[64 + 0x24] = 64, out[64 + 0x26] = 1;
+  Put16(out, layout.shift);
   std::vector<std::size_t> slots;
-  auto block = [&](std::uint16_t type, const std::vector<NeResource>& resources) {
-    Put16(table, type);
-    Put16(table, static_cast<std::uint32_t>(resources.size()));
-    Put32(table, 0);
-    for (const NeResource& r : resources) {
-      slots.push_back(table.size());
-      Put32(table, 0);
-      Put16(table, 0x1C30);
-      Put16(table, r.id);
-      Put32(table, 0);
-    }
-  };
-  if (!spec.earlierGroups.empty()) block(spec.groupType, spec.earlierGroups);
-  block(spec.groupType, spec.groups);
-  block(spec.iconType, spec.icons);
-  Put16(table, 0);
-  for (const std::string& name : spec.names) {
-    table.push_back(static_cast<std::uint8_t>(name.size()));
-    PutTag(table, name);
-  }
-  table.push_back(0);
-
-  std::size_t tableStart = out.size();
-  out.insert(out.end(), table.begin(), table.end());
-  std::size_t unit = std::size_t{1} << spec.shift;
-  std::size_t slot = 0;
-  for (const auto* list : {&spec.earlierGroups, &spec.groups, &spec.icons}) {
+  for (auto [type, list] : {std::pair{layout.groupType, &layout.groups}, std::pair{std::uint16_t{0x8003}, &layout.icons}}) {
+    Put16(out, type);
+    Put16(out, static_cast<std::uint32_t>(list->size()));
+    Put32(out, 0);
     for (const NeResource& r : *list) {
-      while (out.size() % unit != 0) out.push_back(0);
+      slots.push_back(out.size());
+      for (std::uint32_t v : {0u, 0u, 0x1C30u, std::uint32_t{r.id}, 0u, 0u}) Put16(out, v);
+    }
+  }
+  Put16(out, 0);
+  for (const std::string& name : layout.names) {
+    out.push_back(static_cast<std::uint8_t>(name.size()));
+    PutTag(out, name);
+  }
+  out.push_back(0);
+  const std::size_t unit = std::size_t{1} << layout.shift;
+  std::size_t slot = 0;
+  for (const auto* list : {&layout.groups, &layout.icons}) {
+    for (const NeResource& r : *list) {
+      out.resize((out.size() + unit - 1) / unit * unit);
       std::size_t start = out.size();
       out.insert(out.end(), r.data.begin(), r.data.end());
-      while (out.size() % unit != 0) out.push_back(0);
-      std::size_t at = tableStart + slots[slot++];
-      auto offset = static_cast<std::uint16_t>(start >> spec.shift);
-      auto length = static_cast<std::uint16_t>((out.size() - start) >> spec.shift);
-      out[at] = static_cast<std::uint8_t>(offset);
-      out[at + 1] = static_cast<std::uint8_t>(offset >> 8);
-      out[at + 2] = static_cast<std::uint8_t>(length);
-      out[at + 3] = static_cast<std::uint8_t>(length >> 8);
+      out.resize((out.size() + unit - 1) / unit * unit);
+      Set32(out, slots[slot++], static_cast<std::uint32_t>((start >> layout.shift) | (((out.size() - start) >> layout.shift) << 16)));
     }
   }
   return out;
@@ -212,27 +165,18 @@ Bytes Words(const std::vector<std::int32_t>& values) {
 }
 
 Chunk FrameList(const std::vector<Bytes>& frames) {
-  Chunk list{"LIST", {}};
-  PutTag(list.data, "fram");
-  for (const Bytes& frame : frames) {
-    PutTag(list.data, "icon");
-    Put32(list.data, static_cast<std::uint32_t>(frame.size()));
-    list.data.insert(list.data.end(), frame.begin(), frame.end());
-    if (frame.size() % 2 != 0) list.data.push_back(0);
-  }
-  return list;
+  std::vector<Chunk> icons;
+  for (const Bytes& frame : frames) icons.push_back({"icon", frame});
+  Bytes list = Riff(icons, "fram");
+  return {"LIST", Bytes(list.begin() + 8, list.end())};
 }
 
 TempDir::TempDir() {
   std::random_device random;
   auto base = std::filesystem::temp_directory_path();
-  for (;;) {
-    auto candidate = base / ("gd-iconfmt-" + std::to_string(random()));
-    if (std::filesystem::create_directory(candidate)) {
-      root_ = candidate.string();
-      return;
-    }
-  }
+  do {
+    root_ = (base / ("gd-iconfmt-" + std::to_string(random()))).string();
+  } while (!std::filesystem::create_directory(root_));
 }
 
 TempDir::~TempDir() {
@@ -240,9 +184,7 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(root_, ignored);
 }
 
-std::string TempDir::Path(const std::string& name) const {
-  return (std::filesystem::path(root_) / name).string();
-}
+std::string TempDir::Path(const std::string& name) const { return (std::filesystem::path(root_) / name).string(); }
 
 std::string TempDir::Write(const std::string& name, const Bytes& bytes) const {
   std::string path = Path(name);

@@ -17,50 +17,48 @@ void Put32(Bytes& out, std::uint32_t value);
 void PutTag(Bytes& out, std::string_view tag);
 std::uint16_t Get16(const Bytes& in, std::size_t at);
 std::uint32_t Get32(const Bytes& in, std::size_t at);
+void Set32(Bytes& out, std::size_t at, std::uint32_t value);
 
-struct BitmapSpec {
+struct BitmapShape {
   std::int32_t width = 32;
   std::int32_t height = 32;
   std::uint16_t bitCount = 4;
   std::uint16_t planes = 1;
   std::uint32_t compression = 0;
   std::uint32_t clrUsed = 0;
-  std::uint8_t fill = 0;  // the byte that fills colour table, bitmap and mask
+  std::uint8_t fill = 0;  // fills colour table, bitmap and mask
 };
 
 // A whole bitmap image: header, colour table, XOR bitmap and AND mask of the right lengths.
-Bytes BitmapImage(const BitmapSpec& spec);
-// A bitmap image of exactly this many bytes (header and the given pattern; for size tests).
-Bytes BitmapImageOfSize(std::size_t size, std::int32_t width = 32, std::int32_t height = 32,
-                        std::uint16_t bitCount = 4);
-// A PNG stream with only its signature and IHDR chunk, enough for the header fields.
+Bytes BitmapImage(const BitmapShape& shape);
+// A 4-bit bitmap image of exactly size bytes, with a varied pattern after the header.
+Bytes BitmapImageOfSize(std::size_t size, std::int32_t width = 32);
+// A PNG stream with its signature and IHDR chunk.
 Bytes PngImage(std::uint32_t width, std::uint32_t height, std::uint8_t sampleBits, std::uint8_t colourType);
 
 IconImage ParsedImage(const Bytes& bytes);
 IconGroup GroupOf(const std::vector<Bytes>& images, std::string name = {});
 
-// An .ico/.cur file laid out as stored: header, directory, images in order.
+// An .ico/.cur file: header, directory, images in order.
 Bytes IcoFile(const std::vector<Bytes>& images, std::uint16_t type = 1, std::uint16_t reserved = 0);
 
-// An NE module laid out by hand: resource table with an icon block and a group block, names.
+// An NE module: a group-icon block, an icon block, names, then the resources aligned.
 struct NeResource {
-  std::uint16_t id = 0;  // with the integer bit 0x8000 as stored
+  std::uint16_t id = 0;  // as stored, with the integer bit 0x8000
   Bytes data;
 };
-struct NeSpec {
+struct NeLayout {
   std::uint16_t shift = 0;
   std::uint16_t groupType = 0x800E;
-  std::uint16_t iconType = 0x8003;
-  std::vector<NeResource> earlierGroups;  // a group block before the one that counts
-  std::vector<NeResource> groups;         // group directories
-  std::vector<NeResource> icons;   // image bytes
-  std::vector<std::string> names;  // length-prefixed names after the type blocks
+  std::vector<NeResource> groups;
+  std::vector<NeResource> icons;
+  std::vector<std::string> names;
 };
-Bytes NeModule(const NeSpec& spec);
-// A group-icon directory naming the given image identifiers (without the integer bit).
+Bytes NeModule(const NeLayout& layout);
+// A group-icon directory naming image identifiers.
 Bytes GroupDirectory(const std::vector<std::uint16_t>& imageIds, std::uint16_t type = 1);
 
-// An animated cursor; chunks are given in order as (identifier, data).
+// An animated cursor from chunks given in order.
 struct Chunk {
   std::string id;
   Bytes data;
@@ -68,9 +66,9 @@ struct Chunk {
 Bytes Riff(const std::vector<Chunk>& chunks, std::string_view form = "ACON");
 Bytes AniHeader(std::int32_t frames, std::int32_t steps, std::int32_t defaultRate, std::uint32_t flags);
 Bytes Words(const std::vector<std::int32_t>& values);
-Chunk FrameList(const std::vector<Bytes>& frames);  // LIST "fram" of "icon" chunks
+Chunk FrameList(const std::vector<Bytes>& frames);
 
-// A file in a fresh temporary folder of the test; removed with the folder.
+// A fresh temporary folder, removed with everything in it.
 class TempDir {
  public:
   TempDir();

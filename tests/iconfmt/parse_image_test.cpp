@@ -1,118 +1,75 @@
-// ParseImage: the derived fields, colour tables, row lengths, PNG headers and bad headers.
+// ParseImage: derived fields, colour tables, row lengths, PNG headers and headers that lie.
 #include <gtest/gtest.h>
 
 #include "iconfmt/icon_bytes.h"
-#include "iconfmt/icon_model.h"
 
 namespace gd {
 namespace {
 
 using test::BitmapImage;
-using test::BitmapSpec;
+using test::BitmapShape;
 
-TEST(ParseImage, DerivesSizeDepthAndLayoutFromTheHeader) {
-  IconImage image = test::ParsedImage(BitmapImage({.width = 32, .height = 32, .bitCount = 4}));
-  EXPECT_EQ(image.encoding, ImageEncoding::Bitmap);
-  EXPECT_EQ(image.width, 32);
-  EXPECT_EQ(image.height, 32);  // biHeight holds colour bitmap and mask: 64
-  EXPECT_EQ(image.header.height, 64);
-  EXPECT_EQ(image.bitDepth, 4);
-  EXPECT_EQ(image.colourTableSize, 64u);
-  EXPECT_EQ(image.xorOffset, 40u + 64u);
-  EXPECT_EQ(image.xorRowLength, 16u);
-  EXPECT_EQ(image.MaskRowLength(), 4u);
-  EXPECT_EQ(image.andOffset, 104u + 16u * 32u);
-  EXPECT_EQ(image.XorBits().size(), 16u * 32u);
-  EXPECT_EQ(image.AndMask().size(), 4u * 32u);
-  EXPECT_EQ(image.size(), 744u);
-}
-
-TEST(ParseImage, ColourTableSizes) {
+TEST(ParseImage, DerivedFieldsColourTablesAndRowLengths) {
   struct Case {
-    BitmapSpec spec;
-    std::uint32_t tableSize;
+    BitmapShape shape;
+    std::uint32_t table;
+    std::uint64_t xorRow, maskRow;
+    std::int32_t depth;
   };
   const Case cases[] = {
-      {{.bitCount = 1}, 8},
-      {{.bitCount = 4}, 64},
-      {{.bitCount = 4, .clrUsed = 5}, 20},
-      {{.bitCount = 8}, 1024},
-      {{.bitCount = 16}, 0},
-      {{.bitCount = 24}, 0},
-      {{.bitCount = 32}, 0},
-      {{.bitCount = 32, .compression = 3}, 12},
-      {{.bitCount = 16, .compression = 3}, 12},
-      {{.bitCount = 24, .clrUsed = 3}, 12},
+      {{.width = 32, .bitCount = 4}, 64, 16, 4, 4},
+      {{.width = 32, .bitCount = 4, .clrUsed = 5}, 20, 16, 4, 4},
+      {{.width = 16, .bitCount = 1}, 8, 4, 4, 1},
+      {{.width = 48, .bitCount = 8}, 1024, 48, 8, 8},
+      {{.width = 17, .bitCount = 24}, 0, 52, 4, 24},
+      {{.width = 33, .bitCount = 16}, 0, 68, 8, 16},
+      {{.width = 32, .bitCount = 32, .compression = 3}, 12, 128, 4, 32},
+      {{.width = 24, .bitCount = 24, .clrUsed = 3}, 12, 72, 4, 24},
+      // Two planes of 2 bits: depth 4, rows of 4 bits, but no default table for a bit count of 2.
+      {{.width = 32, .bitCount = 2, .planes = 2}, 0, 16, 4, 4},
   };
   for (const Case& c : cases) {
-    IconImage image = test::ParsedImage(BitmapImage(c.spec));
-    EXPECT_EQ(image.colourTableSize, c.tableSize) << "bit count " << c.spec.bitCount;
-    EXPECT_EQ(image.xorOffset, 40u + c.tableSize);
+    IconImage image = test::ParsedImage(BitmapImage(c.shape));
+    SCOPED_TRACE(std::to_string(c.shape.width) + " px, " + std::to_string(c.shape.bitCount) + " bits");
+    EXPECT_EQ(image.width, c.shape.width);
+    EXPECT_EQ(image.height, 32);  // biHeight counts bitmap and mask: 64
+    EXPECT_EQ(image.bitDepth, c.depth);
+    EXPECT_EQ(image.colourTableSize, c.table);
+    EXPECT_EQ(image.xorOffset, 40u + c.table);
+    EXPECT_EQ(image.xorRowLength, c.xorRow);
+    EXPECT_EQ(image.MaskRowLength(), c.maskRow);
+    EXPECT_EQ(image.andOffset, image.xorOffset + c.xorRow * 32);
+    EXPECT_EQ(image.AndMask().size(), c.maskRow * 32);
+    EXPECT_EQ(image.AndMask().data() + image.AndMask().size(), image.bytes.data() + image.bytes.size());
   }
 }
 
-TEST(ParseImage, ColourCountLooksAtBitCountNotPlanes) {
-  // Two planes of 2 bits: depth 4, but a bit count of 2 has no default colour table.
-  IconImage image = test::ParsedImage(BitmapImage({.bitCount = 2, .planes = 2}));
-  EXPECT_EQ(image.bitDepth, 4);
-  EXPECT_EQ(image.colourTableSize, 0u);
-  EXPECT_EQ(image.xorRowLength, 16u);  // rows use bit count times planes
-}
-
-TEST(ParseImage, RowLengthsArePaddedToFourBytes) {
-  struct Case {
-    std::int32_t width;
-    std::uint16_t bitCount;
-    std::uint64_t xorRow;
-    std::uint64_t maskRow;
-  };
-  const Case cases[] = {
-      {16, 1, 4, 4}, {32, 4, 16, 4}, {48, 8, 48, 8}, {24, 24, 72, 4},
-      {1, 1, 4, 4},  {33, 1, 8, 8},  {17, 24, 52, 4}, {256, 32, 1024, 32},
-  };
-  for (const Case& c : cases) {
-    IconImage image = test::ParsedImage(BitmapImage({.width = c.width, .height = 2, .bitCount = c.bitCount}));
-    EXPECT_EQ(image.xorRowLength, c.xorRow) << c.width << "x" << c.bitCount;
-    EXPECT_EQ(image.MaskRowLength(), c.maskRow) << c.width;
-    EXPECT_FALSE(image.AndMask().empty());
-  }
-}
-
-TEST(ParseImage, PngTakesSizeAndDepthFromIhdr) {
+TEST(ParseImage, PngImagesTakeSizeAndDepthFromIhdr) {
   struct Case {
     std::uint8_t sampleBits, colourType;
     std::int32_t depth;
   };
-  for (Case c : {Case{8, 6, 32}, Case{16, 6, 32}, Case{8, 2, 24}, Case{16, 2, 24}, Case{4, 3, 4}, Case{8, 4, 32},
-                 Case{1, 0, 1}, Case{16, 0, 8}}) {
-    IconImage image = test::ParsedImage(test::PngImage(256, 256, c.sampleBits, c.colourType));
+  for (Case c : {Case{8, 6, 32}, Case{16, 6, 32}, Case{8, 4, 32}, Case{8, 2, 24}, Case{4, 3, 4}, Case{16, 0, 8}}) {
+    IconImage image = test::ParsedImage(test::PngImage(256, 128, c.sampleBits, c.colourType));
     EXPECT_EQ(image.encoding, ImageEncoding::Png);
     EXPECT_EQ(image.width, 256);
-    EXPECT_EQ(image.height, 256);
-    EXPECT_EQ(image.bitDepth, c.depth);
-    EXPECT_EQ(image.header.planes, 1);
+    EXPECT_EQ(image.height, 128);
+    EXPECT_EQ(image.bitDepth, c.depth) << int(c.colourType);
     EXPECT_EQ(image.header.bitCount, c.depth);
-    EXPECT_TRUE(image.XorBits().empty());  // nothing to draw as a bitmap
-    EXPECT_TRUE(image.AndMask().empty());
+    EXPECT_TRUE(image.XorBits().empty());
   }
 }
 
-TEST(ParseImage, RefusesBytesThatHoldNoHeader) {
+TEST(ParseImage, RefusesBytesWithoutAHeaderThatFits) {
   test::Bytes full = BitmapImage({});
-  IconImage image;
-  EXPECT_FALSE(ParseImage(image)) << "empty";
-  image.bytes.assign(full.begin(), full.begin() + 39);
-  EXPECT_FALSE(ParseImage(image)) << "one byte short of a header";
-  image.bytes.assign(full.begin(), full.begin() + 40);
-  EXPECT_TRUE(ParseImage(image)) << "exactly a header";
-  EXPECT_TRUE(image.XorBits().empty()) << "bitmap missing";
-
-  for (std::uint32_t biSize : {0u, 12u, 39u, static_cast<std::uint32_t>(full.size()) + 1, 0xFFFFFFFFu}) {
+  EXPECT_FALSE(MakeImage(test::Bytes{}));
+  EXPECT_FALSE(MakeImage(test::Bytes(full.begin(), full.begin() + 39)));
+  auto headerOnly = MakeImage(test::Bytes(full.begin(), full.begin() + 40));
+  ASSERT_TRUE(headerOnly);
+  EXPECT_TRUE(headerOnly->XorBits().empty());
+  for (std::uint32_t biSize : {0u, 39u, std::uint32_t(full.size() + 1), 0xFFFFFFFFu}) {
     test::Bytes bad = full;
-    bad[0] = static_cast<std::uint8_t>(biSize);
-    bad[1] = static_cast<std::uint8_t>(biSize >> 8);
-    bad[2] = static_cast<std::uint8_t>(biSize >> 16);
-    bad[3] = static_cast<std::uint8_t>(biSize >> 24);
+    test::Set32(bad, 0, biSize);
     EXPECT_FALSE(MakeImage(bad)) << "biSize " << biSize;
   }
   test::Bytes png = test::PngImage(16, 16, 8, 6);
@@ -121,40 +78,19 @@ TEST(ParseImage, RefusesBytesThatHoldNoHeader) {
   EXPECT_FALSE(MakeImage(png));
 }
 
-TEST(ParseImage, HostileDimensionsGiveEmptyViewsNotReadsOutside) {
-  struct Case {
-    std::int32_t width, height;
-    std::uint16_t bitCount, planes;
-    std::uint32_t clrUsed;
-  };
-  for (Case c : {Case{0x7FFFFFFF, 0x3FFFFFFF, 0xFFFF, 0xFFFF, 0}, Case{-32, 32, 4, 1, 0},
-                 Case{32, -32, 4, 1, 0}, Case{32, 32, 4, 1, 0xFFFFFFFF}, Case{32, 32, 4, 1, 0x40000000}}) {
+TEST(ParseImage, HostileDimensionsGiveEmptyViews) {
+  for (auto [width, height, bitCount, planes, clrUsed] :
+       {std::tuple{0x7FFFFFFF, 0x3FFFFFFF, 0xFFFF, 0xFFFF, 0u}, std::tuple{-32, 32, 4, 1, 0u},
+        std::tuple{32, -32, 4, 1, 0u}, std::tuple{32, 32, 4, 1, 0xFFFFFFFFu}}) {
     test::Bytes bytes = BitmapImage({});
-    test::Bytes header;
-    test::Put32(header, 40);
-    test::Put32(header, static_cast<std::uint32_t>(c.width));
-    test::Put32(header, static_cast<std::uint32_t>(c.height) * 2);
-    test::Put16(header, c.planes);
-    test::Put16(header, c.bitCount);
-    std::copy(header.begin(), header.end(), bytes.begin());
-    bytes[32] = static_cast<std::uint8_t>(c.clrUsed);
-    bytes[33] = static_cast<std::uint8_t>(c.clrUsed >> 8);
-    bytes[34] = static_cast<std::uint8_t>(c.clrUsed >> 16);
-    bytes[35] = static_cast<std::uint8_t>(c.clrUsed >> 24);
+    test::Set32(bytes, 4, static_cast<std::uint32_t>(width));
+    test::Set32(bytes, 8, static_cast<std::uint32_t>(height) * 2);
+    test::Set32(bytes, 12, static_cast<std::uint32_t>(planes) | (static_cast<std::uint32_t>(bitCount) << 16));
+    test::Set32(bytes, 32, clrUsed);
     auto image = MakeImage(bytes);
     ASSERT_TRUE(image);
-    EXPECT_TRUE(image->XorBits().empty() || image->AndMask().empty()) << c.width << "x" << c.height;
+    EXPECT_TRUE(image->XorBits().empty() || image->AndMask().empty()) << width << " x " << height;
   }
-}
-
-TEST(FindImage, TakesTheFirstExactMatchAndNeverANearestSize) {
-  IconGroup group = test::GroupOf({BitmapImage({.width = 32, .height = 32, .bitCount = 4}),
-                                   BitmapImage({.width = 16, .height = 16, .bitCount = 8}),
-                                   BitmapImage({.width = 16, .height = 16, .bitCount = 8, .fill = 9})});
-  EXPECT_EQ(FindImage(group, 16, 16, 8), &group.images[1]);
-  EXPECT_EQ(FindImage(group, 32, 32, 4), &group.images[0]);
-  EXPECT_EQ(FindImage(group, 32, 32, 8), nullptr);
-  EXPECT_EQ(FindImage(group, 48, 48, 4), nullptr);
 }
 
 }  // namespace
