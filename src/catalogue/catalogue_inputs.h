@@ -4,12 +4,14 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "platform/ini.h"
+#include "platform/notice.h"
 #include "platform/path_text.h"
+#include "platform/prompt.h"
 #include "platform/registry.h"
+#include "platform/shell_queries.h"
 
 namespace gd {
 
@@ -23,13 +25,16 @@ struct CatalogueInputs {
   CatalogueView view = CatalogueView::LocalUpdate;
   PathContext paths;    // Windows, system and program files directories
   std::string appPath;  // the application directory
+  bool silentStart = false;  // the window runs a silent operation: no notices
 };
 
 // The system as the catalogue reads it.
 struct CatalogueSystem {
   Registry& registry;
   IniStore& ini;
-  std::function<bool(const std::string&)> fileExists;
+  ShellQueries& shell;
+  Prompt& prompt;    // the refusal of a broken plugin
+  NoticeBox& notice;  // warnings the user may switch off
 };
 
 // newShell: the shell of Windows 95 and NT 4.0 is old unless a later shell library (one with

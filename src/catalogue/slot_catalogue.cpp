@@ -159,7 +159,7 @@ int SlotCatalogue::AddSlot(int category, std::string_view name, std::optional<Re
         current = {std::string(defaultRef), defaultIndex};
       }
       if (fromBackup.path.empty()) {
-        if (system_.fileExists(current.path)) {
+        if (system_.shell.FileExists(current.path)) {
           fromBackup = current;
         } else {
           current = {SystemShell32(), 0};

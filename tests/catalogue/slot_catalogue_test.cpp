@@ -5,8 +5,10 @@
 #include <set>
 
 #include "catalogue/slot_catalogue.h"
+#include "support/fake_shell.h"
 #include "support/memory_ini.h"
 #include "support/memory_registry.h"
+#include "support/scripted_prompt.h"
 
 namespace gd {
 namespace {
@@ -16,9 +18,7 @@ constexpr RegRoot HKCU = RegRoot::CurrentUser;
 
 class CatalogueTest : public ::testing::Test {
  protected:
-  CatalogueTest() : catalogue(Inputs(), CatalogueSystem{registry, ini, [this](const std::string& p) {
-                                                           return existing.count(p) > 0;
-                                                         }}) {}
+  CatalogueTest() : catalogue(Inputs(), CatalogueSystem{registry, ini, shell, prompt, notice}) {}
 
   static CatalogueInputs Inputs() {
     CatalogueInputs inputs;
@@ -38,7 +38,9 @@ class CatalogueTest : public ::testing::Test {
   test::MemoryRegistry backend;
   Registry registry{backend};
   test::MemoryIni ini;
-  std::set<std::string> existing;
+  test::FakeShell shell;
+  test::ScriptedPrompt prompt;
+  test::RecordingNotice notice;
   SlotCatalogue catalogue;
 };
 
@@ -137,7 +139,7 @@ TEST_F(CatalogueTest, ExtensionSlotsDeriveClassNameAndDefault) {
   backend.PutText(HKCR, ".doc", "", "Word.Document");
   backend.PutText(HKCR, "Word.Document", "", "Word Document");
   backend.PutText(HKCR, "Word.Document\\DefaultIcon", "", "C:\\Office\\word.exe,1");
-  existing.insert("C:\\Office\\word.exe");
+  shell.files.insert("C:\\Office\\word.exe");
   ASSERT_EQ(catalogue.AddSlot(5, "", HKCR, ".doc", "", "", 0, SlotKind::ExtensionDefaultIcon, 0), 1);
   EXPECT_EQ(Name(5, 1), "Word Document");
   EXPECT_EQ(Slot(5, 1).currentPath, "C:\\Office\\word.exe");

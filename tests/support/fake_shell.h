@@ -1,0 +1,85 @@
+// Shell answers fixed by a test: which files exist, special folders, drives and shortcuts;
+// and a notice box that records what it was asked.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/notice.h"
+#include "platform/shell_queries.h"
+#include "platform/text_case.h"
+
+namespace gd::test {
+
+class FakeShell final : public ShellQueries {
+ public:
+  struct Shortcut {
+    std::string target;
+    std::string iconFile;
+    int iconIndex = 0;
+  };
+  struct Drive {
+    std::string root;
+    unsigned type = 3;
+    std::string displayName;
+  };
+
+  std::set<std::string> files;  // compared without regard to case
+  std::map<int, std::string> specialFolders;
+  std::vector<Drive> drives;
+  std::map<std::string, Shortcut> shortcuts;  // by full path
+  std::map<std::string, int> iconCounts;
+
+  bool FileExists(const std::string& path) override {
+    for (const auto& file : files) if (EqualsIgnoreCase(file, path)) return true;
+    return shortcuts.count(path) > 0;
+  }
+  std::optional<std::string> SpecialFolderPath(int folder) override {
+    const auto it = specialFolders.find(folder);
+    if (it == specialFolders.end()) return std::nullopt;
+    return it->second;
+  }
+  std::vector<std::string> DriveRoots() override {
+    std::vector<std::string> roots;
+    for (const auto& drive : drives) roots.push_back(drive.root);
+    return roots;
+  }
+  unsigned DriveType(const std::string& root) override {
+    for (const auto& drive : drives) if (drive.root == root) return drive.type;
+    return 1;  // no root directory
+  }
+  std::string DisplayName(const std::string& path) override {
+    for (const auto& drive : drives) if (drive.root == path) return drive.displayName;
+    return {};
+  }
+  // Files directly in `folder` (or below it with `recurse`) whose names match, last first.
+  std::vector<std::string> FindFiles(const std::string& folder, const std::string& pattern,
+                                     bool recurse) override;
+  bool ReadShortcut(const std::string& shortcut, std::string& target, std::string& iconFile,
+                    int& iconIndex) override {
+    const auto it = shortcuts.find(shortcut);
+    if (it == shortcuts.end()) return false;
+    target = it->second.target;
+    iconFile = it->second.iconFile;
+    iconIndex = it->second.iconIndex;
+    return true;
+  }
+  int IconCount(const std::string& file) override {
+    const auto it = iconCounts.find(file);
+    return it == iconCounts.end() ? 0 : it->second;
+  }
+};
+
+class RecordingNotice final : public NoticeBox {
+ public:
+  NoticeResult answer;
+  std::vector<PromptRequest> shown;
+  NoticeResult Show(const PromptRequest& request) override {
+    shown.push_back(request);
+    return answer;
+  }
+};
+
+}  // namespace gd::test
