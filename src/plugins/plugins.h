@@ -1,12 +1,14 @@
 // Plugin files (.gdp) that add application slots to the desktop and folder categories.
 #pragma once
 
+#include <string_view>
+
 #include "catalogue/slot_catalogue.h"
 
 namespace gd {
 
-// Adds the slots of every enabled plugin whose type names this category's plugin type
-// ("0" desktop, "1" folders); a broken plugin is refused with its message.
-void AddPluginSlots(SlotCatalogue& catalogue, int category);
+// Adds one slot per enabled plugin whose "Location" is `location` ("0" desktop, "1" My
+// Computer) to `category`; a broken plugin is refused with its message.
+void LoadPlugins(SlotCatalogue& catalogue, std::string_view location, int category);
 
 }  // namespace gd
