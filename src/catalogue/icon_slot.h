@@ -33,6 +33,7 @@ inline constexpr std::size_t kMaxFileType = 51;
 inline constexpr std::size_t kMaxValueName = 11;
 
 struct IconSlot {
+  SlotKind kind = SlotKind::RegistryValue;  // how the current icon was found
   std::string fileType;  // kinds 1 and 7: the extension or class key as given
   std::uint32_t flags = 0;
   std::string iconPath;  // pending icon: shown, and written by applying

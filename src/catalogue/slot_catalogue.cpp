@@ -177,6 +177,7 @@ int SlotCatalogue::AddSlot(int category, std::string_view name, std::optional<Re
   if (current.path.size() > kMaxSlotPath) current = fallback;
 
   auto slot = std::make_unique<IconSlot>();
+  slot->kind = kind;
   slot->fileType = keepsFileType ? std::string(key) : std::string();
   slot->flags = flags;
   slot->iconPath = current.path;
