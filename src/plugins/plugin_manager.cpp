@@ -1,0 +1,98 @@
+// The enabled list and the Plugins dialog's lines, descriptions and installation.
+#include "plugins/plugin_manager.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "platform/path_text.h"
+#include "platform/text_case.h"
+
+namespace gd {
+namespace {
+
+bool TitleBefore(const PluginItem& a, const PluginItem& b) {
+  return FoldCase(a.title) < FoldCase(b.title);
+}
+
+}  // namespace
+
+std::string PluginFolder(std::string_view appPath) {
+  return RemoveTrailingBackslash(appPath) + "\\Plugins";
+}
+
+bool IsPluginEnabled(Registry& registry, std::string_view fileName) {
+  if (fileName.empty()) return false;
+  return registry.ReadText(RegRoot::CurrentUser, kPluginsKey, fileName) != kRegTextSentinel;
+}
+
+int LeadingNumber(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+  bool negative = false;
+  if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
+    negative = text[at] == '-';
+    ++at;
+  }
+  long long value = 0;
+  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
+    value = value * 10 + (text[at] - '0');
+    if (value > INT_MAX) {  // a number too large for an index saturates rather than wraps
+      value = static_cast<long long>(INT_MAX) + (negative ? 1 : 0);
+      break;
+    }
+  }
+  return static_cast<int>(negative ? -value : value);
+}
+
+PluginManager::PluginManager(Registry& registry, IniStore& ini, ShellQueries& shell,
+                             std::string appPath)
+    : registry_(registry), ini_(ini), shell_(shell), appPath_(std::move(appPath)) {}
+
+std::vector<PluginItem> PluginManager::ListPlugins() {
+  std::vector<PluginItem> items;
+  for (const auto& path : shell_.FindFiles(PluginFolder(appPath_), std::string(kPluginPattern),
+                                           false)) {
+    items.push_back({FileTitle(path), IsPluginEnabled(registry_, FileName(path))});
+  }
+  std::stable_sort(items.begin(), items.end(), TitleBefore);
+  return items;
+}
+
+std::string PluginManager::Description(std::string_view title) {
+  std::string comments;
+  const std::string file = PluginFolder(appPath_) + "\\" + std::string(title) + ".gdp";
+  if (!ReadIniValue(ini_, std::string(kPluginSection), "Comments", comments, file)) {
+    comments = "None";
+  }
+  return "Description: " + comments;
+}
+
+int PluginManager::Install(std::vector<PluginItem>& items, const std::string& chosenFile,
+                           PluginFileCopier& copier) {
+  const std::string name = FileName(chosenFile);
+  copier.CopyReplacing(chosenFile, PluginFolder(appPath_) + "\\" + name);
+  const std::string title = FileTitle(chosenFile);
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (EqualsIgnoreCase(items[i].title, title)) {
+      items[i].enabled = true;
+      return static_cast<int>(i);
+    }
+  }
+  // The list keeps its sort order: the new line goes where the sorted list puts it.
+  PluginItem item{title, true};
+  const auto at = std::upper_bound(items.begin(), items.end(), item, TitleBefore);
+  return static_cast<int>(items.insert(at, std::move(item)) - items.begin());
+}
+
+void PluginManager::SaveChoices(const std::vector<PluginItem>& items) {
+  for (const auto& item : items) {
+    const std::string valueName = item.title + ".gdp";
+    if (item.enabled) {
+      registry_.WriteRegString(RegRoot::CurrentUser, kPluginsKey, valueName, "");
+    } else {
+      registry_.DeleteRegValue(RegRoot::CurrentUser, kPluginsKey, valueName);
+    }
+  }
+}
+
+}  // namespace gd
