@@ -64,7 +64,7 @@ RegistryBackend::SetResult MemoryRegistry::SetValue(RegRoot root, std::string_vi
     return result;
   }
   result.openError = regerr::kSuccess;
-  key->values[FoldCase(name)] = Value{type, {data.begin(), data.end()}};
+  key->values[FoldCase(name)] = Value{std::string(name), type, {data.begin(), data.end()}};
   result.setError = regerr::kSuccess;
   return result;
 }
@@ -118,7 +118,7 @@ long MemoryRegistry::EnumSubkeys(RegRoot root, std::string_view path,
 void MemoryRegistry::Put(RegRoot root, std::string_view path, std::string_view name,
                          std::uint32_t type, std::vector<std::uint8_t> data) {
   CreateKey(root, path);
-  Find(root, path)->values[FoldCase(name)] = Value{type, std::move(data)};
+  Find(root, path)->values[FoldCase(name)] = Value{std::string(name), type, std::move(data)};
 }
 
 void MemoryRegistry::PutText(RegRoot root, std::string_view path, std::string_view name,
@@ -138,6 +138,23 @@ void MemoryRegistry::PutNumber(RegRoot root, std::string_view path, std::string_
 void MemoryRegistry::DenyWrites(RegRoot root, std::string_view path) {
   CreateKey(root, path);
   Find(root, path)->denyWrites = true;
+}
+
+void MemoryRegistry::CopyTo(RegistryBackend& target) const {
+  for (const auto& [root, key] : roots_) {
+    for (const auto& [folded, sub] : key.subkeys) CopyKey(*sub, root, sub->name, target);
+  }
+}
+
+void MemoryRegistry::CopyKey(const Key& key, RegRoot root, const std::string& path,
+                             RegistryBackend& target) {
+  target.CreateKey(root, path);
+  for (const auto& [folded, value] : key.values) {
+    target.SetValue(root, path, value.name, value.type, value.data);
+  }
+  for (const auto& [folded, sub] : key.subkeys) {
+    CopyKey(*sub, root, path + "\\" + sub->name, target);
+  }
 }
 
 }  // namespace gd::test

@@ -31,9 +31,12 @@ class MemoryRegistry final : public RegistryBackend {
   void PutNumber(RegRoot root, std::string_view key, std::string_view name, std::uint32_t value);
   // Keys under which writing is refused with access denied.
   void DenyWrites(RegRoot root, std::string_view key);
+  // Writes every key and value into another store, as a fixture for the real registry.
+  void CopyTo(RegistryBackend& target) const;
 
  private:
   struct Value {
+    std::string name;  // as written
     std::uint32_t type = 0;
     std::vector<std::uint8_t> data;
   };
@@ -45,6 +48,8 @@ class MemoryRegistry final : public RegistryBackend {
   };
 
   Key* Find(RegRoot root, std::string_view path);
+  static void CopyKey(const Key& key, RegRoot root, const std::string& path,
+                      RegistryBackend& target);
   Key& Root(RegRoot root);
 
   std::map<RegRoot, Key> roots_;
