@@ -4,8 +4,9 @@
 Run by a developer when the artwork changes; the result is kept in src/ui/res.
 Usage: make_program_icon.py OUT.ico
 """
-import struct
 import sys
+
+import icoart
 
 
 def draw(size):
@@ -29,32 +30,11 @@ def draw(size):
     return px
 
 
-def image_bytes(size):
-    rows = draw(size)
-    header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-    xor = b''.join(bytes((b, g, r, a)) for row in reversed(rows) for (r, g, b, a) in row)
-    mask_row = ((size + 31) // 32) * 4
-    mask = bytearray()
-    for row in reversed(rows):
-        bits = bytearray(mask_row)
-        for x, (_, _, _, a) in enumerate(row):
-            if a == 0:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        mask += bits
-    return header + xor + bytes(mask)
-
-
 def main():
     sizes = (16, 32, 48)
-    images = [image_bytes(n) for n in sizes]
-    out = struct.pack('<HHH', 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for n, data in zip(sizes, images):
-        out += struct.pack('<BBBBHHII', n, n, 0, 0, 1, 32, len(data), offset)
-        offset += len(data)
-    out += b''.join(images)
+    data = icoart.ico_bytes([(n, 32, icoart.image_bytes(draw(n), 32)) for n in sizes])
     with open(sys.argv[1], 'wb') as f:
-        f.write(out)
+        f.write(data)
 
 
 if __name__ == '__main__':
