@@ -81,7 +81,8 @@ int PluginManager::Install(std::vector<PluginItem>& items, const std::string& ch
   // The list keeps its sort order: the new line goes where the sorted list puts it.
   PluginItem item{title, true};
   const auto at = std::upper_bound(items.begin(), items.end(), item, TitleBefore);
-  return static_cast<int>(items.insert(at, std::move(item)) - items.begin());
+  const auto inserted = items.insert(at, std::move(item));
+  return static_cast<int>(inserted - items.begin());
 }
 
 void PluginManager::SaveChoices(const std::vector<PluginItem>& items) {
