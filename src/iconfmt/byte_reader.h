@@ -20,8 +20,6 @@ class ByteReader {
 
   bool ok() const noexcept { return ok_; }
   std::uint64_t position() const noexcept { return position_; }
-  std::uint64_t size() const noexcept { return data_.size(); }
-  std::uint64_t remaining() const noexcept { return ok_ ? data_.size() - position_ : 0; }
 
   // True when length bytes from offset lie inside the data; no overflow for any inputs.
   bool Contains(std::uint64_t offset, std::uint64_t length) const noexcept {

@@ -47,8 +47,11 @@ check_file() {
   while read -r name; do
     ours="$work/ours-$index.ico"
     theirs="$work/theirs-$index.ico"
-    "$wine_run" "$state" "$gdctl" icon extract "$winfile" "$index" "$(winpath "$ours")" ||
-      { fail "$winfile: extract $index"; index=$((index + 1)); continue; }
+    if ! "$wine_run" "$state" "$gdctl" icon extract "$winfile" "$index" "$(winpath "$ours")" 2>"$work/extract.err"; then
+      fail "$winfile: extract $index: $(cat "$work/extract.err")"
+      index=$((index + 1))
+      continue
+    fi
     resource=${name#\#}
     wrestool -x --type=14 --name="$resource" -o "$theirs" "$linux" 2>/dev/null
     count=$(word_at "$ours" 4)
