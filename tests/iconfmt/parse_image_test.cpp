@@ -78,20 +78,5 @@ TEST(ParseImage, RefusesBytesWithoutAHeaderThatFits) {
   EXPECT_FALSE(MakeImage(png));
 }
 
-TEST(ParseImage, HostileDimensionsGiveEmptyViews) {
-  for (auto [width, height, bitCount, planes, clrUsed] :
-       {std::tuple{0x7FFFFFFF, 0x3FFFFFFF, 0xFFFF, 0xFFFF, 0u}, std::tuple{-32, 32, 4, 1, 0u},
-        std::tuple{32, -32, 4, 1, 0u}, std::tuple{32, 32, 4, 1, 0xFFFFFFFFu}}) {
-    test::Bytes bytes = BitmapImage({});
-    test::Set32(bytes, 4, static_cast<std::uint32_t>(width));
-    test::Set32(bytes, 8, static_cast<std::uint32_t>(height) * 2);
-    test::Set32(bytes, 12, static_cast<std::uint32_t>(planes) | (static_cast<std::uint32_t>(bitCount) << 16));
-    test::Set32(bytes, 32, clrUsed);
-    auto image = MakeImage(bytes);
-    ASSERT_TRUE(image);
-    EXPECT_TRUE(image->XorBits().empty() || image->AndMask().empty()) << width << " x " << height;
-  }
-}
-
 }  // namespace
 }  // namespace gd
