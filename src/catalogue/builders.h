@@ -15,7 +15,7 @@ void BuildFileTypeIcons(SlotCatalogue& catalogue);    // category 5
 void BuildCursors(SlotCatalogue& catalogue);          // category 6
 void BuildQuickLaunchIcons(SlotCatalogue& catalogue); // category 7
 
-// Gives every category of the catalogue its builder.
+// Gives every category of the catalogue its builder (drives in the shared mode).
 void InstallBuilders(SlotCatalogue& catalogue);
 
 // The program's own executable, whose icons stand in as placeholders in the Package Builder
