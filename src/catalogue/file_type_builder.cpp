@@ -6,6 +6,7 @@
 
 #include "catalogue/builders.h"
 #include "platform/os_version.h"
+#include "platform/path_text.h"
 
 namespace gd {
 namespace {
@@ -161,7 +162,8 @@ Default ZipDefault(const DefaultSources& s) {
 constexpr std::array<FileTypeSlot, 18> kFileTypeSlots{{
     {"Bitmap Image", SlotKind::ClassDefaultIcon, ".bmp", BitmapDefault},
     {"Configuration Settings", SlotKind::ClassDefaultIcon, ".ini", ConfigurationDefault},
-    {"Default Icon", SlotKind::RegistryValue, "0", [](const DefaultSources&) { return Shell32(0); }},
+    {"Default Icon", SlotKind::RegistryValue, "0",
+     [](const DefaultSources&) { return Shell32(0); }},
     {"Default Document", SlotKind::RegistryValue, "1",
      [](const DefaultSources&) { return Shell32(1); }},
     {"GIF Image", SlotKind::ClassDefaultIcon, ".gif", GifDefault},
@@ -189,7 +191,7 @@ bool Unset(const std::string& text) { return text.empty() || text == kRegTextSen
 // buffer (a cut path would name some other file).
 std::string ProgramIn(const std::string& folder, std::string_view program) {
   if (Unset(folder)) return {};
-  std::string path = folder + "\\" + std::string(program);
+  std::string path = RemoveTrailingBackslash(folder) + "\\" + std::string(program);
   return path.size() <= kMaxSlotPath ? path : std::string();
 }
 
@@ -212,7 +214,9 @@ std::string InternetExplorerProgram(Registry& registry, int osVersion) {
   }
   // Windows NT 4.0 received the browser with the Plus! pack; elsewhere the browser's own
   // folder under the program files is where setup puts it.
-  if (osVersion == os::kWindowsNt4) return "%ProgramFiles%\\Plus!\\Microsoft Internet\\iexplore.exe";
+  if (osVersion == os::kWindowsNt4) {
+    return "%ProgramFiles%\\Plus!\\Microsoft Internet\\iexplore.exe";
+  }
   return "%ProgramFiles%\\Internet Explorer\\iexplore.exe";
 }
 
@@ -261,7 +265,8 @@ void BuildFileTypeIcons(SlotCatalogue& catalogue) {
   sources.mediaPlayer = MediaPlayerProgram(registry);
   sources.internetExplorer = InternetExplorerProgram(registry, inputs.osVersion);
   if (sources.column == Column::Nt4) {
-    sources.mshtmlFound = catalogue.system().shell.FileExists(inputs.paths.systemDir + "\\mshtml.dll");
+    sources.mshtmlFound =
+        catalogue.system().shell.FileExists(inputs.paths.systemDir + "\\mshtml.dll");
   }
   const bool skipBitmap = BitmapsShowThemselves(registry);
 

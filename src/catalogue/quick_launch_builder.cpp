@@ -66,7 +66,8 @@ void BuildQuickLaunchIcons(SlotCatalogue& catalogue) {
     const int position = catalogue.AddSlot(category::kQuickLaunch, name, std::nullopt, "", "",
                                            "", current.index, SlotKind::BuiltIn, 0);
     if (position < 0) continue;
-    IconSlot& slot = *catalogue.Entries(category::kQuickLaunch)[static_cast<std::size_t>(position)].slot;
+    IconSlot& slot =
+        *catalogue.Entries(category::kQuickLaunch)[static_cast<std::size_t>(position)].slot;
     slot.iconPath = current.path;
     slot.iconIndex = current.index;
     slot.currentPath = current.path;

@@ -365,7 +365,7 @@ TEST_F(FileTypeIconsTest, UnreadablePlayerAndBrowserFoldersFallBackToTheirUsualP
   ExpectDefaults({{"MIDI Sequence", kPlayer, 1}, {"Internet Document", kBrowser, 1}});
 
   backend.PutNumber(kHKLM, "SOFTWARE\\Microsoft\\MediaPlayer", "Installation Directory", 5);
-  backend.PutText(kHKLM, "SOFTWARE\\Microsoft\\IE Setup\\Setup", "Path", "D:\\IE6");
+  backend.PutText(kHKLM, "SOFTWARE\\Microsoft\\IE Setup\\Setup", "Path", "D:\\IE6\\");
   Build(os::kWindowsXp);
   ExpectDefaults({{"Wave Sound", kPlayer, 1}, {"Internet Document", "D:\\IE6\\iexplore.exe", 1}});
 }

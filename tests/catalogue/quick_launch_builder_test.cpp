@@ -132,7 +132,9 @@ TEST_F(QuickLaunchIconsTest, TheDefaultIsTheIconNotedBeforeTheFirstChange) {
 
 TEST_F(QuickLaunchIconsTest, NoUsableApplicationDataFolderGivesNoSlots) {
   AddShortcut("Anything.lnk", "C:\\a.exe", "", 0);
-  shell.shortcuts["\\Microsoft\\Internet Explorer\\Quick Launch\\Rooted.lnk"] = {"C:\\r.exe", "", 0};
+  // With an empty folder name the path would start at the root of the current drive.
+  shell.shortcuts["\\Microsoft\\Internet Explorer\\Quick Launch\\Rooted.lnk"] = {"C:\\r.exe", "",
+                                                                                 0};
   backend.DeleteValue(kHKCU, kShellFolders, "AppData");
   Build();
   EXPECT_TRUE(Names().empty());
@@ -157,7 +159,8 @@ TEST_F(QuickLaunchIconsTest, BrokenShortcutsAreSkippedAndTheOthersKept) {
   AddShortcut(".lnk", "C:\\nameless.exe", "", 0);
   // Texts too long for any path buffer: the next usable source of the icon is taken.
   AddShortcut("Long Icon.lnk", "C:\\target.exe", "C:\\" + std::string(300, 'i') + ".ico", 3);
-  AddShortcut("Long Both.lnk", "C:\\" + std::string(300, 't'), "C:\\" + std::string(300, 'i'), 0);
+  AddShortcut("Long Both.lnk", "C:\\" + std::string(300, 't'), "C:\\" + std::string(300, 'i'),
+              0);
   AddShortcut("Comma Only.lnk", "C:\\comma.exe", ",7", 7);
   AddShortcut("Long Note.lnk", "C:\\note.exe", "", 0);
   ini.WriteString(kBackup, "Quick Launch", std::string("Long Note"),
