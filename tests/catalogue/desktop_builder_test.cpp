@@ -1,6 +1,8 @@
 // The desktop list per Windows version: which objects exist, under which names, at which
 // registry places and with which defaults; hidden objects, the browser and mail rules, the
 // Package Builder placeholders, plugins, and registry junk.
+#include <cstdint>
+
 #include "desktop_fixture.h"
 
 namespace gd {

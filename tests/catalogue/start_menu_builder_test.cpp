@@ -1,6 +1,9 @@
 // The Start list per Windows version: the classic entries and the policies and menu settings
 // that hide them, the settings folders' defaults, XP's entries with its client programs and
 // its notice, the Package Builder placeholders, and registry junk.
+#include <map>
+#include <string>
+
 #include "start_menu_fixture.h"
 
 namespace gd {
