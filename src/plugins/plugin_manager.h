@@ -18,6 +18,9 @@ inline constexpr std::string_view kPluginsKey = "Software\\Quillmoor\\Glimmerdec
 // The section of a plugin file that holds every key.
 inline constexpr std::string_view kPluginSection = "Application Info";
 inline constexpr std::string_view kPluginPattern = "*.gdp";
+// The open-file dialog through which the user installs a plugin file.
+inline constexpr std::string_view kPluginFileFilter = "Glimmerdeck Plugins (*.gdp)|*.gdp|";
+inline constexpr std::string_view kInstallPluginTitle = "Install Plugin";
 
 // "<AppPath>\Plugins", without a final backslash.
 std::string PluginFolder(std::string_view appPath);
