@@ -2,8 +2,11 @@
 // one, custom cursors read from "Control Panel\Cursors", and the placeholder defaults.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue/builders.h"

@@ -2,8 +2,11 @@
 // icons come from, and the placeholders of the Package Builder view.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "catalogue/builders.h"
