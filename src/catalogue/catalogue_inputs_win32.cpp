@@ -16,7 +16,7 @@ std::uint32_t ShellLibraryVersion() {
   UniqueModule shell32(LoadLibraryA("shell32.dll"));
   if (!shell32) return 0;
   const auto getVersion =
-      reinterpret_cast<DLLGETVERSIONPROC>(GetProcAddress(shell32.get(), "DllGetVersion"));
+      reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(GetProcAddress(shell32.get(), "DllGetVersion")));
   if (getVersion == nullptr) return 0;
   DLLVERSIONINFO info{};
   info.cbSize = sizeof info;

@@ -3,12 +3,18 @@
 
 #include "gdctl/command_group.h"
 #include "gdctl/icon_commands.h"
+#ifdef _WIN32
+#include "gdctl/catalogue_commands.h"
+#endif
 
 namespace gd::gdctl {
 namespace {
 
 constexpr CommandGroup kGroups[] = {
     {"icon", "list, extract and gather icons of icon files, programs and icon libraries", RunIconCommand},
+#ifdef _WIN32
+    {"catalogue", "list every icon and cursor slot of this system", RunCatalogueCommand},
+#endif
 };
 
 void PrintUsage(std::ostream& out) {
