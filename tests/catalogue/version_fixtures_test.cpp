@@ -304,17 +304,15 @@ TEST_F(VersionFixtures, WindowsMe) {
   Build(kWinMe);
   const std::string sys = "C:\\WINDOWS\\SYSTEM";
 
+  // The user took Internet Explorer off the desktop (ME keeps that in the per-user class).
   EXPECT_EQ(NamesOf(category::kDesktop),
-            (Names{"My Documents", "My Computer", "My Network Places", "Internet Explorer",
-                   "In Box", "Recycle Bin (empty)", "Recycle Bin (full)"}));
+            (Names{"My Documents", "My Computer", "My Network Places", "In Box",
+                   "Recycle Bin (empty)", "Recycle Bin (full)"}));
   ExpectPlace(category::kDesktop, "My Documents", DefaultIcon(kUe, kMyDocuments));
+  ExpectDefault(category::kDesktop, "My Documents", sys + "\\mydocs.dll,0");
   ExpectPlace(category::kDesktop, "My Computer", DefaultIcon(kUc, kMyComputer));
   ExpectPlace(category::kDesktop, "My Network Places", DefaultIcon(kUc, kNetwork));
   ExpectDefault(category::kDesktop, "My Network Places", sys + "\\shell32.dll,17");
-  ExpectPlace(category::kDesktop, "Internet Explorer", DefaultIcon(kUc, kInternet));
-  // The setup folder is recorded with a final backslash.
-  ExpectDefault(category::kDesktop, "Internet Explorer",
-                "C:\\Program Files\\Internet Explorer\\iexplore.exe,0");
   // The Outlook object without Outlook behind it is the plain mail object.
   ExpectPlace(category::kDesktop, "In Box", DefaultIcon(kCr, kOutlook));
   ExpectDefault(category::kDesktop, "In Box", sys + "\\cool.dll,30");
@@ -356,6 +354,9 @@ TEST_F(VersionFixtures, WindowsMe) {
   ExpectDefault(category::kFiles, "Configuration Settings", sys + "\\shell32.dll,66");
   ExpectDefault(category::kFiles, "GIF Image", sys + "\\shimgvw.dll,2");
   ExpectDefault(category::kFiles, "JPEG Image", sys + "\\shimgvw.dll,3");
+  // The browser's setup folder is recorded with a final backslash.
+  ExpectDefault(category::kFiles, "Internet Document",
+                "C:\\Program Files\\Internet Explorer\\iexplore.exe,1");
   ExpectDefault(category::kFiles, "Media Clip", "C:\\WINDOWS\\mplayer.exe,0");
   ExpectDefault(category::kFiles, "MIDI Sequence", player);
   ExpectDefault(category::kFiles, "Video Clip", player);
@@ -579,12 +580,14 @@ TEST_F(VersionFixtures, WindowsXp) {
   const std::string docs = "C:\\Documents and Settings\\Ann";
   const std::string xc = "HKCU\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\";
 
+  // My Documents is off the desktop, so a package's My Documents icon has no slot here.
   EXPECT_EQ(NamesOf(category::kDesktop),
-            (Names{"My Documents", "My Computer", "My Network Places", "Internet Explorer",
-                   "Microsoft Outlook", "Recycle Bin (empty)", "Recycle Bin (full)"}));
+            (Names{"My Computer", "My Network Places", "Internet Explorer", "Microsoft Outlook",
+                   "Recycle Bin (empty)", "Recycle Bin (full)"}));
   ExpectPlace(category::kDesktop, "My Computer", DefaultIcon(kUe, kMyComputer));
   ExpectDefault(category::kDesktop, "My Computer", "C:\\WINDOWS\\explorer.exe,0");
   ExpectPlace(category::kDesktop, "Internet Explorer", DefaultIcon(kUe, kInternet));
+  // The setup folder ends in a backslash; the program path has one separator.
   ExpectDefault(category::kDesktop, "Internet Explorer",
                 "C:\\Program Files\\Internet Explorer\\iexplore.exe,0");
   ExpectDefault(category::kDesktop, "Microsoft Outlook",
@@ -648,6 +651,8 @@ TEST_F(VersionFixtures, WindowsXp) {
   ExpectCurrent(category::kFiles, "Bitmap Image", "C:\\WINDOWS\\System32\\shimgvw.dll,1");
   ExpectDefault(category::kFiles, "Configuration Settings", sys + "\\shell32.dll,69");
   ExpectDefault(category::kFiles, "GIF Image", sys + "\\shimgvw.dll,2");
+  ExpectDefault(category::kFiles, "Internet Document",
+                "C:\\Program Files\\Internet Explorer\\iexplore.exe,1");
   ExpectDefault(category::kFiles, "Media Clip", sys + "\\mplay32.exe,1");
   ExpectDefault(category::kFiles, "MIDI Sequence", player);
   ExpectDefault(category::kFiles, "Movie Clip", player);
