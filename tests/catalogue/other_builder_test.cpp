@@ -2,6 +2,8 @@
 // icons come from, and the placeholders of the Package Builder view.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -26,8 +28,8 @@ constexpr const char* kAppPath = "D:\\Tools\\Glimmerdeck";
 
 // A text value as the registry stores it, with its final NUL.
 std::vector<std::uint8_t> Bytes(std::string_view text) {
-  std::vector<std::uint8_t> bytes(text.begin(), text.end());
-  bytes.push_back(0);
+  std::vector<std::uint8_t> bytes(text.size() + 1, 0);
+  std::copy(text.begin(), text.end(), bytes.begin());
   return bytes;
 }
 
