@@ -1,6 +1,7 @@
 // Reading and writing the package file and naming its companion files.
 #include "package/package_format.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>

@@ -2,6 +2,7 @@
 // package folder, the companion file names of the three save modes, the information sections.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
