@@ -11,10 +11,7 @@
 
 #include "catalogue/builders.h"
 #include "platform/os_version.h"
-#include "support/fake_shell.h"
-#include "support/memory_ini.h"
-#include "support/memory_registry.h"
-#include "support/scripted_prompt.h"
+#include "support/catalogue_harness.h"
 
 namespace gd {
 namespace {
@@ -29,7 +26,7 @@ const std::vector<std::string> kAllCursors{
     "Vertical Resize",   "Horizontal Resize", "Diagonal Resize 1",     "Diagonal Resize 2",
     "Move",              "Alternate Select",  "Hand"};
 
-class CursorsTest : public ::testing::Test {
+class CursorsTest : public ::testing::Test, protected test::CatalogueHarness {
  protected:
   SlotCatalogue& Build(int os, bool newShell, std::string ieVersion,
                        CatalogueView view = CatalogueView::LocalUpdate) {
@@ -40,30 +37,12 @@ class CursorsTest : public ::testing::Test {
     inputs.view = view;
     inputs.paths = PathContext{"C:\\WINNT", "C:\\WINNT\\system32", "C:\\Program Files", os};
     inputs.appPath = "C:\\Apps\\Glimmerdeck";
-    catalogue = std::make_unique<SlotCatalogue>(
-        inputs, CatalogueSystem{registry, ini, shell, prompt, notice});
+    MakeCatalogue(inputs);
     BuildCursors(*catalogue);
     return *catalogue;
   }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : catalogue->Entries(category::kCursors)) names.push_back(entry.name);
-    return names;
-  }
-  const IconSlot& Slot(std::string_view name) {
-    const IconSlot* slot = catalogue->Find(category::kCursors, name);
-    EXPECT_NE(slot, nullptr) << name;
-    static const IconSlot none;
-    return slot ? *slot : none;
-  }
-
-  test::MemoryRegistry backend;
-  Registry registry{backend};
-  test::MemoryIni ini;
-  test::FakeShell shell;
-  test::ScriptedPrompt prompt;
-  test::RecordingNotice notice;
-  std::unique_ptr<SlotCatalogue> catalogue;
+  std::vector<std::string> Names() const { return NamesIn(category::kCursors); }
+  const IconSlot& Slot(std::string_view name) { return SlotIn(category::kCursors, name); }
 };
 
 TEST_F(CursorsTest, TheHandIsOfferedWithTheNewShellOrABrowserOfVersionFiveOrSix) {

@@ -13,10 +13,7 @@
 
 #include "catalogue/builders.h"
 #include "platform/os_version.h"
-#include "support/fake_shell.h"
-#include "support/memory_ini.h"
-#include "support/memory_registry.h"
-#include "support/scripted_prompt.h"
+#include "support/catalogue_harness.h"
 
 namespace gd {
 namespace {
@@ -33,7 +30,7 @@ std::vector<std::uint8_t> Bytes(std::string_view text) {
   return bytes;
 }
 
-class OtherIconsTest : public ::testing::Test {
+class OtherIconsTest : public ::testing::Test, protected test::CatalogueHarness {
  protected:
   SlotCatalogue& Build(int os, bool newShell = true,
                        CatalogueView view = CatalogueView::LocalUpdate) {
@@ -43,30 +40,12 @@ class OtherIconsTest : public ::testing::Test {
     inputs.view = view;
     inputs.paths = PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM", "C:\\Program Files", os};
     inputs.appPath = kAppPath;
-    catalogue = std::make_unique<SlotCatalogue>(
-        inputs, CatalogueSystem{registry, ini, shell, prompt, notice});
+    MakeCatalogue(inputs);
     BuildOtherIcons(*catalogue);
     return *catalogue;
   }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : catalogue->Entries(category::kOthers)) names.push_back(entry.name);
-    return names;
-  }
-  const IconSlot& Slot(std::string_view name) {
-    const IconSlot* slot = catalogue->Find(category::kOthers, name);
-    EXPECT_NE(slot, nullptr) << name;
-    static const IconSlot none;
-    return slot ? *slot : none;
-  }
-
-  test::MemoryRegistry backend;
-  Registry registry{backend};
-  test::MemoryIni ini;
-  test::FakeShell shell;
-  test::ScriptedPrompt prompt;
-  test::RecordingNotice notice;
-  std::unique_ptr<SlotCatalogue> catalogue;
+  std::vector<std::string> Names() const { return NamesIn(category::kOthers); }
+  const IconSlot& Slot(std::string_view name) { return SlotIn(category::kOthers, name); }
 };
 
 const std::vector<std::string> kWithoutNetworkService{

@@ -11,10 +11,7 @@
 
 #include "catalogue/builders.h"
 #include "platform/os_version.h"
-#include "support/fake_shell.h"
-#include "support/memory_ini.h"
-#include "support/memory_registry.h"
-#include "support/scripted_prompt.h"
+#include "support/catalogue_harness.h"
 
 namespace gd {
 namespace {
@@ -27,7 +24,7 @@ constexpr const char* kBackup = "C:\\Program Files\\Glimmerdeck\\backup.ini";
 const std::string kFolder =
     std::string(kAppData) + "\\Microsoft\\Internet Explorer\\Quick Launch\\";
 
-class QuickLaunchIconsTest : public ::testing::Test {
+class QuickLaunchIconsTest : public ::testing::Test, protected test::CatalogueHarness {
  protected:
   QuickLaunchIconsTest() { backend.PutText(kHKCU, kShellFolders, "AppData", kAppData); }
 
@@ -38,8 +35,7 @@ class QuickLaunchIconsTest : public ::testing::Test {
     inputs.paths = PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Program Files",
                                os::kWindowsXp};
     inputs.appPath = "C:\\Program Files\\Glimmerdeck";
-    catalogue = std::make_unique<SlotCatalogue>(
-        inputs, CatalogueSystem{registry, ini, shell, prompt, notice});
+    MakeCatalogue(inputs);
     BuildQuickLaunchIcons(*catalogue);
     return *catalogue;
   }
@@ -47,27 +43,8 @@ class QuickLaunchIconsTest : public ::testing::Test {
                    int iconIndex) {
     shell.shortcuts[kFolder + name] = {std::move(target), std::move(iconFile), iconIndex};
   }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const auto& entry : catalogue->Entries(category::kQuickLaunch)) {
-      names.push_back(entry.name);
-    }
-    return names;
-  }
-  const IconSlot& Slot(std::string_view name) {
-    const IconSlot* slot = catalogue->Find(category::kQuickLaunch, name);
-    EXPECT_NE(slot, nullptr) << name;
-    static const IconSlot none;
-    return slot ? *slot : none;
-  }
-
-  test::MemoryRegistry backend;
-  Registry registry{backend};
-  test::MemoryIni ini;
-  test::FakeShell shell;
-  test::ScriptedPrompt prompt;
-  test::RecordingNotice notice;
-  std::unique_ptr<SlotCatalogue> catalogue;
+  std::vector<std::string> Names() const { return NamesIn(category::kQuickLaunch); }
+  const IconSlot& Slot(std::string_view name) { return SlotIn(category::kQuickLaunch, name); }
 };
 
 TEST_F(QuickLaunchIconsTest, EveryShortcutInTheFolderIsASlotSortedByName) {
