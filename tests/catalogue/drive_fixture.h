@@ -12,10 +12,7 @@
 #include "catalogue/drive_builder.h"
 #include "catalogue/slot_catalogue.h"
 #include "platform/os_version.h"
-#include "support/fake_shell.h"
-#include "support/memory_ini.h"
-#include "support/memory_registry.h"
-#include "support/scripted_prompt.h"
+#include "support/catalogue_harness.h"
 
 namespace gd::drive_test {
 
@@ -67,38 +64,20 @@ inline void AddTypicalDrives(FakeShell& shell) {
                   {"D:\\", 5, "Audio CD (D:)"}};
 }
 
-class DriveIconsTest : public ::testing::Test {
+class DriveIconsTest : public ::testing::Test, protected test::CatalogueHarness {
  protected:
-  SlotCatalogue& Make(const CatalogueInputs& inputs) {
-    catalogue_ = std::make_unique<SlotCatalogue>(
-        inputs, CatalogueSystem{registry, ini, shell, prompt, notice});
-    return *catalogue_;
-  }
+  SlotCatalogue& Make(const CatalogueInputs& inputs) { return MakeCatalogue(inputs); }
   // Builds the drive list in the remembered mode.
   SlotCatalogue& Build(const CatalogueInputs& inputs) {
     SlotCatalogue& catalogue = Make(inputs);
     BuildDriveIcons(catalogue);
     return catalogue;
   }
-  std::vector<std::string> ListedNames() const {
-    std::vector<std::string> names;
-    for (const auto& entry : catalogue_->Entries(category::kDrives)) names.push_back(entry.name);
-    return names;
-  }
+  std::vector<std::string> ListedNames() const { return NamesIn(category::kDrives); }
   const IconSlot& At(std::size_t index) const {
-    return *catalogue_->Entries(category::kDrives).at(index).slot;
+    return *catalogue->Entries(category::kDrives).at(index).slot;
   }
   std::uint32_t StoredMode() { return registry.ReadNumber(kHKCU, kProgramKey, "Drive Mode"); }
-
-  MemoryRegistry backend;
-  Registry registry{backend};
-  MemoryIni ini;
-  FakeShell shell;
-  ScriptedPrompt prompt;
-  RecordingNotice notice;
-
- private:
-  std::unique_ptr<SlotCatalogue> catalogue_;
 };
 
 }  // namespace gd::drive_test

@@ -13,10 +13,7 @@
 #include "catalogue/folder_table.h"
 #include "catalogue/slot_catalogue.h"
 #include "platform/os_version.h"
-#include "support/fake_shell.h"
-#include "support/memory_ini.h"
-#include "support/memory_registry.h"
-#include "support/scripted_prompt.h"
+#include "support/catalogue_harness.h"
 
 namespace gd::folder_test {
 
@@ -131,45 +128,19 @@ inline void SetUpEverything(MemoryRegistry& registry, FakeShell& shell) {
   AddToMyComputer(registry, folders::clsid::kScheduledTasks);
 }
 
-class FolderIconsTest : public ::testing::Test {
+class FolderIconsTest : public ::testing::Test, protected test::CatalogueHarness {
  protected:
-  SlotCatalogue& Make(const CatalogueInputs& inputs) {
-    catalogue_ = std::make_unique<SlotCatalogue>(
-        inputs, CatalogueSystem{registry, ini, shell, prompt, notice});
-    return *catalogue_;
-  }
+  SlotCatalogue& Make(const CatalogueInputs& inputs) { return MakeCatalogue(inputs); }
   // Builds the folder list for the inputs and returns the catalogue.
   SlotCatalogue& Build(const CatalogueInputs& inputs) {
     SlotCatalogue& catalogue = Make(inputs);
     BuildFolderIcons(catalogue);
     return catalogue;
   }
-  std::vector<std::string> ListedNames() const {
-    std::vector<std::string> names;
-    for (const auto& entry : catalogue_->Entries(category::kFolders)) names.push_back(entry.name);
-    return names;
-  }
+  std::vector<std::string> ListedNames() const { return NamesIn(category::kFolders); }
   // The slot of that name; fails the test when it is missing.
-  const IconSlot& Slot(std::string_view name) {
-    const IconSlot* slot = catalogue_->Find(category::kFolders, name);
-    if (slot == nullptr) {
-      ADD_FAILURE() << "no slot " << name;
-      static const IconSlot kNone;
-      return kNone;
-    }
-    return *slot;
-  }
-  bool Has(std::string_view name) { return catalogue_->Find(category::kFolders, name) != nullptr; }
-
-  MemoryRegistry backend;
-  Registry registry{backend};
-  MemoryIni ini;
-  FakeShell shell;
-  ScriptedPrompt prompt;
-  RecordingNotice notice;
-
- private:
-  std::unique_ptr<SlotCatalogue> catalogue_;
+  const IconSlot& Slot(std::string_view name) { return SlotIn(category::kFolders, name); }
+  bool Has(std::string_view name) { return catalogue->Find(category::kFolders, name) != nullptr; }
 };
 
 }  // namespace gd::folder_test
