@@ -1,0 +1,26 @@
+// The state of the Icons & Cursors page that loading, saving, restoring and applying share:
+// the loaded package, the include switches and the flags they leave for Apply.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace gd {
+
+// One switch per category 0 to 6 (Desktop, Start, Folders, Drives, Others, Files, Cursors),
+// set from the Include boxes of the Packages page; cursors start excluded.
+using IncludeFlags = std::array<bool, 7>;
+inline constexpr IncludeFlags kDefaultIncludeFlags{true, true, true, true, true, true, false};
+
+struct PageState {
+  std::string appPath;      // the application directory, no trailing backslash
+  std::string themesDir;    // appPath + "\Themes"
+  std::string packageFile;  // the loaded package file; empty for the Windows defaults
+  IncludeFlags include = kDefaultIncludeFlags;
+  bool loadAndClose = false;      // started only to load, apply and close
+  bool pendingChanges = false;    // Apply has something to write
+  bool needCacheRebuild = false;  // Apply should rebuild the shell's icon cache
+  int categoryOnShow = 0;         // the category the Icons & Cursors page lists
+};
+
+}  // namespace gd
