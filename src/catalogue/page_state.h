@@ -23,4 +23,20 @@ struct PageState {
   int categoryOnShow = 0;         // the category the Icons & Cursors page lists
 };
 
+// What the page and the main window are told when loading, restoring or applying changes
+// what they show. The window draws; tests record; a console run ignores them.
+class PageEvents {
+ public:
+  virtual ~PageEvents() = default;
+  virtual void SlotRefreshed(int /*category*/, int /*item*/) {}
+  // Repaint the category's list and the page's status line.
+  virtual void CategoryRepainted(int /*category*/) {}
+  virtual void TitleChanged() {}
+  // The main window's command 1125: Apply becomes available in the Local Update view.
+  virtual void ApplyEnabled() {}
+  // The Packages page must rebuild its list.
+  virtual void PackageListChanged() {}
+  virtual void RecentPackageAdded(const std::string& /*packageFile*/) {}
+};
+
 }  // namespace gd
