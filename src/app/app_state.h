@@ -1,19 +1,18 @@
-// The process-wide values of a running program: its directories, the current package, the
-// Windows version and the flags that operations leave for Apply.
+// The process-wide values of a running program: the page state that loading, restoring and
+// applying share, the system directories, the Windows version and the view.
 #pragma once
 
 #include <string>
 
+#include "catalogue/page_state.h"
+
 namespace gd {
 
 struct AppState {
-  std::string appPath;
-  std::string themesDir;
+  PageState page;  // appPath, themesDir, packageFile, include switches, pending flags
   std::string systemDir;
   std::string windowsDir;
-  std::string packageFile;
   int osVersion = 0;
-  bool needCacheRebuild = false;
   bool rememberWindow = true;
   bool localUpdate = true;  // the view: Local Update, or Package Builder when false
 };

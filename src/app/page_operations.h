@@ -17,6 +17,8 @@ class PageOperations {
   virtual void RestoreAllCursorsQuietly(AppState& state) = 0;
   // Writes the pending changes to the system.
   virtual void ApplyToSystem(AppState& state) = 0;
+  // Makes the shell show the written icons instead of its cached ones.
+  virtual void RebuildIconCache(AppState& state) = 0;
 };
 
 // The operations over a catalogue that has no slots yet: a package finds nothing to load
@@ -27,6 +29,7 @@ class EmptyCatalogueOperations final : public PageOperations {
   void RestoreAllIconsQuietly(AppState&) override {}
   void RestoreAllCursorsQuietly(AppState&) override {}
   void ApplyToSystem(AppState&) override {}
+  void RebuildIconCache(AppState&) override {}
 };
 
 }  // namespace gd

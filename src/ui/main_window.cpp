@@ -89,12 +89,12 @@ void DrawPageListItem(HWND list, const DRAWITEMSTRUCT& item) {
 MainWindow::MainWindow(const WindowStart& start, SettingsStore& settings, Prompt& prompt,
                        PageOperations& operations)
     : start_(start), settings_(settings), prompt_(prompt), operations_(operations) {
-  state_.appPath = start.appPath;
-  state_.packageFile = start.packageFile;
+  state_.page.appPath = start.appPath;
+  state_.page.packageFile = start.packageFile;
 }
 
 bool MainWindow::OnInitDialog() {
-  state_.themesDir = state_.appPath + "\\Themes";
+  state_.page.themesDir = state_.page.appPath + "\\Themes";
   state_.osVersion = GetOsVersion();
   state_.systemDir = SystemDirectory();
   state_.windowsDir = WindowsDirectory();
@@ -105,9 +105,9 @@ bool MainWindow::OnInitDialog() {
   FillPageList();
   UpdateTitle();
 
-  const auto result = RunWindowStart(start_.flags, state_.packageFile, state_.rememberWindow,
+  const auto result = RunWindowStart(start_.flags, state_.page.packageFile, state_.rememberWindow,
                                      settings_, *this);
-  if (result == WindowStartResult::Shown) handover_.Publish(hwnd(), state_.packageFile);
+  if (result == WindowStartResult::Shown) handover_.Publish(hwnd(), state_.page.packageFile);
   return true;
 }
 
@@ -134,7 +134,7 @@ void MainWindow::FillPageList() {
 
 void MainWindow::UpdateTitle() {
   std::string title = kAppTitle;
-  if (!state_.packageFile.empty()) title += " - " + FileTitle(state_.packageFile);
+  if (!state_.page.packageFile.empty()) title += " - " + FileTitle(state_.page.packageFile);
   SetWindowTextA(hwnd(), title.c_str());
 }
 
@@ -143,14 +143,14 @@ bool MainWindow::OnCommand(int id, int code, HWND) {
     case IDOK: OkAction(); return true;
     case IDCANCEL: Cancel(); return true;
     case IDC_APPLY: Apply(); return true;
-    case IDC_HELP_BUTTON: ShellOpen(state_.appPath + "\\Glimmerdeck.chm", ""); return true;
+    case IDC_HELP_BUTTON: ShellOpen(state_.page.appPath + "\\Glimmerdeck.chm", ""); return true;
     case IDM_CHANGE_MADE:
       if (state_.localUpdate) EnableWindow(Item(IDC_APPLY), TRUE);
       return true;
     case IDM_LOAD_HANDED_PACKAGE:
       if (const auto path = handover_.ReadHandedPath()) {
-        state_.packageFile = *path;
-        if (LoadPackage(state_.packageFile)) UpdateTitle();
+        state_.page.packageFile = *path;
+        if (LoadPackage(state_.page.packageFile)) UpdateTitle();
       }
       return true;
     case IDC_PAGE_LIST:
@@ -163,7 +163,7 @@ bool MainWindow::OnCommand(int id, int code, HWND) {
 void MainWindow::OnPageListSelection() {
   const auto selected = static_cast<int>(SendMessageA(Item(IDC_PAGE_LIST), LB_GETCURSEL, 0, 0));
   if (selected == kExplorerEntry || (selected == kPageSettings && !state_.localUpdate)) {
-    ShellOpen(state_.appPath + "\\Glintview.exe", "");
+    ShellOpen(state_.page.appPath + "\\Glintview.exe", "");
     return;
   }
   ShowSelectedPage();
@@ -208,14 +208,27 @@ void MainWindow::ShowSelectedPage() {
 }
 
 bool MainWindow::LoadPackage(const std::string& packageFile) {
-  state_.packageFile = packageFile;
+  state_.page.packageFile = packageFile;
   const bool loaded = operations_.LoadPackage(state_);
-  if (loaded) settings_.AddRecentPackage(state_.packageFile);
+  if (loaded) settings_.AddRecentPackage(state_.page.packageFile);
+  OfferApplyWhenPending();
   return loaded;
 }
 
-void MainWindow::RestoreAllIconsQuietly() { operations_.RestoreAllIconsQuietly(state_); }
-void MainWindow::RestoreAllCursorsQuietly() { operations_.RestoreAllCursorsQuietly(state_); }
+void MainWindow::RestoreAllIconsQuietly() {
+  operations_.RestoreAllIconsQuietly(state_);
+  OfferApplyWhenPending();
+}
+
+void MainWindow::RestoreAllCursorsQuietly() {
+  operations_.RestoreAllCursorsQuietly(state_);
+  OfferApplyWhenPending();
+}
+
+void MainWindow::OfferApplyWhenPending() {
+  // The Package Builder view has no place in the system to write to.
+  if (state_.page.pendingChanges && state_.localUpdate) EnableWindow(Item(IDC_APPLY), TRUE);
+}
 
 void MainWindow::CancelWindow() {
   cancelled_ = true;
@@ -228,7 +241,10 @@ void MainWindow::Apply() {
   const HCURSOR old = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   EnableWindow(Item(IDC_APPLY), FALSE);
   operations_.ApplyToSystem(state_);
-  state_.needCacheRebuild = false;
+  if (state_.page.needCacheRebuild && !start_.flags.skipCacheRebuild) {
+    operations_.RebuildIconCache(state_);
+  }
+  state_.page.needCacheRebuild = false;
   start_.flags.restartNeeded = false;
   SetCursor(old);
 }

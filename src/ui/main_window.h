@@ -46,6 +46,7 @@ class MainWindow final : public Dialog, private WindowStartHost {
   void FillPageList();
   void OnPageListSelection();
   void Apply();
+  void OfferApplyWhenPending();
   void Cancel();
   void Close(INT_PTR result);
   bool ApplyEnabled() const;

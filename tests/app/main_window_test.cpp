@@ -15,20 +15,28 @@ namespace {
 class RecordingOperations final : public PageOperations {
  public:
   bool loadSucceeds = true;
+  bool changesSlots = false;  // load and restore leave changes for Apply, and a cache rebuild
   std::vector<std::string> calls;
   AppState seen;
 
   bool LoadPackage(AppState& state) override {
-    calls.push_back("load " + state.packageFile);
+    calls.push_back("load " + state.page.packageFile);
     seen = state;
+    LeaveChanges(state);
     return loadSucceeds;
   }
   void RestoreAllIconsQuietly(AppState& state) override {
     calls.push_back("restore icons");
     seen = state;
+    LeaveChanges(state);
+  }
+  void LeaveChanges(AppState& state) const {
+    state.page.pendingChanges = changesSlots;
+    state.page.needCacheRebuild = changesSlots;
   }
   void RestoreAllCursorsQuietly(AppState&) override { calls.push_back("restore cursors"); }
   void ApplyToSystem(AppState&) override { calls.push_back("apply"); }
+  void RebuildIconCache(AppState&) override { calls.push_back("rebuild"); }
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -54,7 +62,7 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, RestoreDefaultsClosesWithoutShowingAndSetsTheDirectories) {
   EXPECT_EQ(RunWindow(CommandLineMode::RestoreDefaultsNoRebuild, ""), 0);
   EXPECT_EQ(operations.calls, (std::vector<std::string>{"restore icons", "restore cursors"}));
-  EXPECT_EQ(operations.seen.themesDir, "C:\\Program Files\\Glimmerdeck\\Themes");
+  EXPECT_EQ(operations.seen.page.themesDir, "C:\\Program Files\\Glimmerdeck\\Themes");
   EXPECT_FALSE(operations.seen.windowsDir.empty());
   EXPECT_FALSE(operations.seen.systemDir.empty());
   EXPECT_GE(operations.seen.osVersion, 4);
@@ -68,6 +76,17 @@ TEST_F(MainWindowTest, LoadAndApplyLoadsTheGivenPackageAndRemembersIt) {
   EXPECT_EQ(operations.calls, (std::vector<std::string>{"load C:\\Themes\\Blue\\Blue.gdtheme"}));
   // Nothing changed a slot, so Apply stayed disabled and nothing was written.
   EXPECT_EQ(settings.RecentPackages(1), (std::vector<std::string>{"C:\\Themes\\Blue\\Blue.gdtheme"}));
+}
+
+TEST_F(MainWindowTest, SilentOperationsApplyWhatTheyChangedAndRebuildTheCacheUnlessTold) {
+  operations.changesSlots = true;
+  EXPECT_EQ(RunWindow(CommandLineMode::LoadAndApply, "C:\\Themes\\Blue\\Blue.gdtheme"), 0);
+  EXPECT_EQ(operations.calls, (std::vector<std::string>{"load C:\\Themes\\Blue\\Blue.gdtheme",
+                                                        "apply", "rebuild"}));
+  operations.calls.clear();
+  EXPECT_EQ(RunWindow(CommandLineMode::RestoreDefaultsNoRebuild, ""), 0);
+  EXPECT_EQ(operations.calls,
+            (std::vector<std::string>{"restore icons", "restore cursors", "apply"}));
 }
 
 TEST_F(MainWindowTest, AFailedSilentLoadIsCancelledAndAppliesNothing) {
