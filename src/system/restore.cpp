@@ -1,0 +1,69 @@
+// Putting every slot of the restored categories back to its Windows default.
+#include "system/restore.h"
+
+#include "platform/os_version.h"
+
+namespace gd {
+namespace {
+
+constexpr std::string_view kProgramKey = "Software\\Quillmoor\\Glimmerdeck";
+constexpr const char* kAppTitle = "Glimmerdeck";
+
+bool Confirmed(SlotCatalogue& catalogue, const char* question) {
+  const PromptAnswer answer = catalogue.system().prompt.Ask(
+      {question, kAppTitle, PromptIcon::Question, PromptButtons::YesNo});
+  return answer == PromptAnswer::Yes;
+}
+
+void RestoreCategory(SlotCatalogue& catalogue, PageEvents& events, int category) {
+  auto& entries = catalogue.Entries(category);
+  for (std::size_t item = 0; item < entries.size(); ++item) {
+    IconSlot& slot = *entries[item].slot;
+    if (slot.defaultPath.empty()) continue;  // no default to give back
+    if (catalogue.RestoreSlot(slot, false, true) != 0) {
+      events.SlotRefreshed(category, static_cast<int>(item));
+    }
+  }
+}
+
+}  // namespace
+
+void RestoreAllIcons(SlotCatalogue& catalogue, PageState& page, PageEvents& events, bool quiet,
+                     bool includedOnly) {
+  if (!quiet) {
+    if (!Confirmed(catalogue, kRestoreIconsQuestion)) return;
+    page.packageFile.clear();
+    events.TitleChanged();
+  }
+  catalogue.BuildAll(false);
+  for (int category = category::kDesktop; category <= category::kFiles; ++category) {
+    if (includedOnly && !page.include[static_cast<std::size_t>(category)]) continue;
+    RestoreCategory(catalogue, events, category);
+  }
+  // Missing reads as 10, which is on.
+  if (catalogue.system().registry.ReadNumber(RegRoot::CurrentUser, kProgramKey,
+                                             "Restore Icons Launch") != 0) {
+    catalogue.BuildCategory(category::kQuickLaunch);
+    RestoreCategory(catalogue, events, category::kQuickLaunch);
+  }
+  if (page.categoryOnShow != category::kCursors) events.CategoryRepainted(page.categoryOnShow);
+  const int os = catalogue.inputs().osVersion;
+  if (os == os::kWindowsNt4 || os == os::kWindows2000 || os == os::kWindowsXp) {
+    page.needCacheRebuild = true;
+  }
+  events.ApplyEnabled();
+  page.pendingChanges = true;
+}
+
+void RestoreAllCursors(SlotCatalogue& catalogue, PageState& page, PageEvents& events, bool quiet,
+                       bool includedOnly) {
+  if (!quiet && !Confirmed(catalogue, kRestoreCursorsQuestion)) return;
+  if (includedOnly && !page.include[category::kCursors]) return;
+  catalogue.BuildCategory(category::kCursors);
+  RestoreCategory(catalogue, events, category::kCursors);
+  if (page.categoryOnShow == category::kCursors) events.CategoryRepainted(category::kCursors);
+  events.ApplyEnabled();
+  page.pendingChanges = true;
+}
+
+}  // namespace gd
