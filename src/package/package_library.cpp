@@ -1,0 +1,267 @@
+// Gathering, ordering and changing the library of installed packages.
+#include "package/package_library.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "catalogue/categories.h"
+#include "package/package_format.h"
+#include "package/package_loader.h"
+#include "package/zipped_package.h"
+#include "platform/path_text.h"
+#include "platform/text_case.h"
+
+namespace gd {
+namespace {
+
+constexpr const char* kAppTitle = "Glimmerdeck";
+constexpr std::size_t kDroppedPathLength = kMaxPath - 1;
+
+// The message with its one "%s" replaced; the text goes in as it is, percent signs and all.
+std::string WithText(std::string_view format, std::string_view text) {
+  std::string message(format);
+  if (const std::size_t at = message.find("%s"); at != std::string::npos) {
+    message.replace(at, 2, text);
+  }
+  return message;
+}
+
+PromptAnswer Tell(Prompt& prompt, std::string text, PromptIcon icon,
+                  PromptButtons buttons = PromptButtons::Ok) {
+  PromptRequest request;
+  request.text = std::move(text);
+  request.caption = kAppTitle;
+  request.icon = icon;
+  request.buttons = buttons;
+  return prompt.Ask(request);
+}
+
+bool Listed(const std::vector<std::string>& entries, std::string_view path) {
+  return std::any_of(entries.begin(), entries.end(),
+                     [&](const std::string& entry) { return EqualsIgnoreCase(entry, path); });
+}
+
+// Selects the entry, adding it at the end first when it is not listed.
+void SelectOrAdd(LibraryList& list, const std::string& path) {
+  for (std::size_t i = 0; i < list.entries.size(); ++i) {
+    if (EqualsIgnoreCase(list.entries[i], path)) {
+      list.selected = i;
+      return;
+    }
+  }
+  list.entries.push_back(path);
+  list.selected = list.entries.size() - 1;
+}
+
+// Shortcuts in the Themes directory itself: the packages they point to join the library, and
+// those that point to nothing any more are removed. A shortcut that cannot be read, or points
+// to something that is no package file, is not the library's to judge and stays.
+void AddShortcutTargets(LibrarySystem& system, std::vector<std::string>& packages) {
+  for (const std::string& shortcut : system.shell.FindFiles(system.themesDir, "*.lnk", false)) {
+    std::string target;
+    std::string iconFile;
+    int iconIndex = 0;
+    if (!system.shell.ReadShortcut(shortcut, target, iconFile, iconIndex)) continue;
+    if (target.empty() || !system.shell.FileExists(target)) {
+      system.files.RemoveFile(shortcut);
+      continue;
+    }
+    if (EndsWithIgnoreCase(target, kPackageExtension) && !Listed(packages, target)) {
+      packages.push_back(target);
+    }
+  }
+}
+
+bool IsIconFileName(std::string_view name) {
+  return EndsWithIgnoreCase(name, ".ico") || EndsWithIgnoreCase(name, ".cur") ||
+         EndsWithIgnoreCase(name, ".ani");
+}
+
+// The folder may go as a whole only when it is a folder below Themes (never Themes itself or
+// a way out of it) and no other package lives in it or below it.
+bool OwnsItsFolder(LibrarySystem& system, const std::string& packageFile) {
+  if (system.themesDir.empty()) return false;
+  const std::string themes = AddTrailingBackslash(system.themesDir);
+  const std::string folder = FolderOf(packageFile);
+  if (!StartsWithIgnoreCase(folder, themes)) return false;
+  if (!StaysInsideFolder(std::string_view(folder).substr(themes.size()))) return false;
+  const std::vector<std::string> packages = system.shell.FindFiles(folder, "*.gdtheme", true);
+  return std::all_of(packages.begin(), packages.end(), [&](const std::string& other) {
+    return EqualsIgnoreCase(other, packageFile);
+  });
+}
+
+// The icon files the package names directly in its own folder: its icon library, icons and
+// cursors. Nothing in a subfolder (in the Themes directory that would be another package's)
+// and nothing outside.
+std::vector<std::string> NamedIconFiles(LibrarySystem& system, const std::string& packageFile) {
+  const std::string folder = FolderOf(packageFile);
+  std::vector<std::string> sections;
+  for (int c = 0; c < kPackageCategoryCount; ++c) sections.emplace_back(CategorySection(c));
+  sections.emplace_back(kCustomIconsSection);
+  std::vector<std::string> named;
+  for (const std::string& section : sections) {
+    for (const std::string& key : ReadSectionKeys(system.ini, packageFile, section)) {
+      std::string value;
+      if (!ReadIniValue(system.ini, section, key, value, packageFile)) continue;
+      const PackageIconRef ref = ResolvePackageValue(value, folder, PathContext{});
+      const std::string_view inFolder = std::string_view(ref.path).substr(folder.size());
+      const bool ownFile = ref.insidePackage && ref.fitsPathBuffer &&
+                           inFolder.find_first_of("\\/") == std::string_view::npos;
+      const bool iconFile = IsIconFileName(inFolder) || EndsWithIgnoreCase(inFolder, ".icl");
+      if (ownFile && iconFile && !Listed(named, ref.path)) named.push_back(ref.path);
+    }
+  }
+  return named;
+}
+
+void DeleteOwnFiles(LibrarySystem& system, const std::string& packageFile) {
+  for (const std::string& file : NamedIconFiles(system, packageFile)) {
+    system.files.RemoveFile(file);
+  }
+  system.files.RemoveFile(packageFile);
+  for (const std::string& shortcut : system.shell.FindFiles(system.themesDir, "*.lnk", false)) {
+    std::string target;
+    std::string iconFile;
+    int iconIndex = 0;
+    if (system.shell.ReadShortcut(shortcut, target, iconFile, iconIndex) &&
+        EqualsIgnoreCase(target, packageFile)) {
+      system.files.RemoveFile(shortcut);
+    }
+  }
+}
+
+}  // namespace
+
+int CountIcons(PackageFiles& files, const std::string& packageFile) {
+  int count = 0;
+  for (const PackageFiles::Entry& entry : files.ListFolder(FolderOf(packageFile))) {
+    if (!entry.folder && IsIconFileName(entry.name)) ++count;
+  }
+  return count;
+}
+
+std::string SortKey(LibrarySystem& system, PackageSort sort, const std::string& packageFile) {
+  switch (sort) {
+    case PackageSort::ByIconCount:
+      return std::to_string(CountIcons(system.files, packageFile));
+    case PackageSort::ByAuthor: {
+      std::string author;
+      if (!ReadIniValue(system.ini, std::string(kPackageInfoSection), "Author", author,
+                        packageFile)) {
+        author = kUnknownAuthor;
+      }
+      return author;
+    }
+    case PackageSort::ByName:
+    default:
+      return FileTitle(packageFile);
+  }
+}
+
+LibraryList ScanLibrary(LibrarySystem& system, PackageSort sort, const std::string& packageFile) {
+  std::vector<std::string> packages = system.shell.FindFiles(system.themesDir, "*.gdtheme", true);
+  AddShortcutTargets(system, packages);
+
+  // Equal keys keep path order.
+  struct Keyed {
+    std::string key;
+    std::string path;
+  };
+  std::vector<Keyed> keyed;
+  keyed.reserve(packages.size());
+  for (std::string& path : packages) {
+    keyed.push_back({FoldCase(SortKey(system, sort, path)), std::move(path)});
+  }
+  std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+    return FoldCase(a.path) < FoldCase(b.path);
+  });
+  // The icon count goes down, compared as text as the list control compares it: 9, 12, 100.
+  const bool descending = sort == PackageSort::ByIconCount;
+  std::stable_sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+    return descending ? b.key < a.key : a.key < b.key;
+  });
+
+  LibraryList list;
+  list.entries.reserve(keyed.size() + 1);
+  list.entries.emplace_back(kWindowsDefaultIcons);
+  for (Keyed& entry : keyed) list.entries.push_back(std::move(entry.path));
+  if (!packageFile.empty()) {
+    for (std::size_t i = 1; i < list.entries.size(); ++i) {
+      if (EqualsIgnoreCase(list.entries[i], packageFile)) {
+        list.selected = i;
+        break;
+      }
+    }
+  }
+  return list;
+}
+
+bool CanDelete(LibrarySystem& system, const std::string& packageFile,
+               const std::string& loadedPackage) {
+  const std::string applied = system.registry.ReadText(RegRoot::CurrentUser, kProgramKey, "Theme");
+  if (EqualsIgnoreCase(packageFile, applied) || EqualsIgnoreCase(packageFile, loadedPackage)) {
+    Tell(system.prompt, kPackageInUseMessage, PromptIcon::Exclamation);
+    return false;
+  }
+  return true;
+}
+
+DeleteOutcome DeletePackage(LibrarySystem& system, LibraryList& list, std::size_t entry) {
+  if (entry == 0 || entry >= list.entries.size()) return DeleteOutcome::Kept;
+  const std::string packageFile = list.entries[entry];
+  const PromptAnswer answer =
+      Tell(system.prompt, WithText(kDeletePackageQuestion, FileTitle(packageFile)),
+           PromptIcon::Question, PromptButtons::YesNo);
+  if (answer != PromptAnswer::Yes) return DeleteOutcome::Kept;
+  if (OwnsItsFolder(system, packageFile)) {
+    system.files.RemoveTree(RemoveTrailingBackslash(FolderOf(packageFile)));
+  } else {
+    DeleteOwnFiles(system, packageFile);
+  }
+  // The entry goes even when the shell could not delete everything: it told the user.
+  list.entries.erase(list.entries.begin() + static_cast<std::ptrdiff_t>(entry));
+  list.selected = 0;
+  return DeleteOutcome::Deleted;
+}
+
+std::optional<std::string> InstallFromFile(LibrarySystem& system, LibraryList& list,
+                                           PackageHost& host, const std::string& archive) {
+  std::optional<std::string> packageFile;
+  if (const std::optional<std::string> folder = host.InstallZippedPackage(archive)) {
+    packageFile = FindInstalledPackageFile(system.shell, *folder);
+  }
+  if (!packageFile) {
+    Tell(system.prompt, WithText(kNoPackageInArchiveMessage, archive), PromptIcon::Exclamation);
+    return std::nullopt;
+  }
+  SelectOrAdd(list, *packageFile);
+  return packageFile;
+}
+
+bool IsDroppablePackage(std::string_view path) {
+  return EndsWithIgnoreCase(path, kPackageExtension) || EndsWithIgnoreCase(path, ".gd") ||
+         EndsWithIgnoreCase(path, ".zip");
+}
+
+bool AcceptDroppedFile(LibrarySystem& system, LibraryList& list, const std::string& path,
+                       SlotCatalogue& catalogue, PageState& state, PageEvents& events,
+                       PackageHost& host) {
+  const std::string dropped = path.substr(0, kDroppedPathLength);
+  if (!IsDroppablePackage(dropped)) {
+    Tell(system.prompt, WithText(kNotAPackageMessage, dropped), PromptIcon::Information);
+    return false;
+  }
+  std::string previous = std::exchange(state.packageFile, dropped);
+  if (LoadPackage(catalogue, state, events, host) == 0) {
+    // Nothing was loaded: the package that was loaded before still is.
+    state.packageFile = std::move(previous);
+    Tell(system.prompt, WithText(kNoPackageInArchiveMessage, dropped), PromptIcon::Exclamation);
+    return false;
+  }
+  SelectOrAdd(list, state.packageFile);
+  return true;
+}
+
+}  // namespace gd

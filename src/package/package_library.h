@@ -1,0 +1,90 @@
+// The library of installed packages: every package file under the Themes directory and
+// every package a shortcut there points to, ordered by name, icon count or author, led by
+// the Windows defaults; and deleting, installing and accepting dropped packages.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/settings_store.h"
+#include "catalogue/page_state.h"
+#include "catalogue/slot_catalogue.h"
+#include "package/package_host.h"
+#include "platform/ini.h"
+#include "platform/prompt.h"
+#include "platform/registry.h"
+#include "platform/shell_queries.h"
+
+namespace gd {
+
+inline constexpr std::string_view kWindowsDefaultIcons = "Windows Default Icons";
+inline constexpr std::string_view kUnknownAuthor = "Unknown";
+
+inline constexpr const char* kPackageInUseMessage =
+    "You cannot delete the selected package as it is currently in use.";
+// With the package's name.
+inline constexpr const char* kDeletePackageQuestion =
+    "Are you sure want to delete the %s icon package?\n\nNote: All icons associated with this "
+    "package will also be deleted.";
+// With the archive's path.
+inline constexpr const char* kNoPackageInArchiveMessage =
+    "Error: No icon package was found in file:\n\n%s\n\nPlease try again with a different "
+    "package.";
+// With the dropped file's path.
+inline constexpr const char* kNotAPackageMessage = "Not a valid package file \"%s\".";
+
+// What the library reads and changes.
+struct LibrarySystem {
+  ShellQueries& shell;
+  IniStore& ini;
+  PackageFiles& files;
+  Registry& registry;
+  Prompt& prompt;
+  std::string themesDir;  // no trailing backslash
+};
+
+// The list the Packages page shows: "Windows Default Icons" first, then package file paths.
+struct LibraryList {
+  std::vector<std::string> entries;
+  std::size_t selected = 0;
+};
+
+// Gathers and orders the library. Shortcuts in the Themes directory whose target is gone are
+// deleted. The loaded package is selected when it is listed, else the Windows defaults.
+LibraryList ScanLibrary(LibrarySystem& system, PackageSort sort, const std::string& packageFile);
+
+// The files of the package's own folder (not its subfolders) ending in ".ico", ".cur" or
+// ".ani", case ignored.
+int CountIcons(PackageFiles& files, const std::string& packageFile);
+// The sort key of a package for the mode: its name, its icon count as decimal text, or its
+// author ("Unknown" when it names none).
+std::string SortKey(LibrarySystem& system, PackageSort sort, const std::string& packageFile);
+
+// False, after telling the user, when the package is the applied or the loaded one.
+bool CanDelete(LibrarySystem& system, const std::string& packageFile,
+               const std::string& loadedPackage);
+
+enum class DeleteOutcome { Kept, Deleted };
+// Asks, then deletes the package: its whole folder when that is a folder of its own below
+// the Themes directory and holds no other package; otherwise (a package directly in Themes,
+// one reached through a shortcut, one sharing its folder) only the package file, the icon
+// files it names in its own folder, and the shortcuts in Themes that point to it. The entry
+// leaves the list and the Windows defaults are selected.
+DeleteOutcome DeletePackage(LibrarySystem& system, LibraryList& list, std::size_t entry);
+
+// Installs an archive and selects the package it holds, adding it at the end when it is not
+// listed yet; tells the user when the archive holds no package.
+std::optional<std::string> InstallFromFile(LibrarySystem& system, LibraryList& list,
+                                           PackageHost& host, const std::string& archive);
+
+// Whether a dropped file's name is a package's (".gdtheme", ".gd", ".zip", case ignored).
+bool IsDroppablePackage(std::string_view path);
+// A file dropped on the window: loaded and selected when it is a package, else the user is
+// told. False when it was no package or did not load.
+bool AcceptDroppedFile(LibrarySystem& system, LibraryList& list, const std::string& path,
+                       SlotCatalogue& catalogue, PageState& state, PageEvents& events,
+                       PackageHost& host);
+
+}  // namespace gd

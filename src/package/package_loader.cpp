@@ -1,0 +1,234 @@
+// The fifteen steps of loading a package into the slots.
+#include "package/package_loader.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "app/settings_store.h"
+#include "catalogue/categories.h"
+#include "package/package_format.h"
+#include "package/slot_aliases.h"
+#include "package/smart_load.h"
+#include "package/zipped_package.h"
+#include "platform/os_version.h"
+#include "platform/path_text.h"
+#include "platform/text_case.h"
+
+namespace gd {
+namespace {
+
+// The settings read at each load, as stored: a missing value reads as 10.
+struct LoadSettings {
+  std::uint32_t noticeApply;
+  std::uint32_t restoreIcons;
+  std::uint32_t restoreCursors;
+  std::uint32_t smartLoad;
+  std::uint32_t quickLaunchLoad;
+};
+
+LoadSettings ReadLoadSettings(Registry& registry) {
+  auto read = [&](std::string_view name) {
+    return registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, name);
+  };
+  return {read("Notice Apply"), read("Restore Icons"), read("Restore Cursors"),
+          read("Smart Load"), read("Quick Launch Load")};
+}
+
+bool AnyOff(const IncludeFlags& include, int first, int last) {
+  for (int c = first; c <= last; ++c) {
+    if (!include[static_cast<std::size_t>(c)]) return true;
+  }
+  return false;
+}
+
+bool AnyOn(const IncludeFlags& include, int first, int last) {
+  for (int c = first; c <= last; ++c) {
+    if (include[static_cast<std::size_t>(c)]) return true;
+  }
+  return false;
+}
+
+enum class NoticeOutcome { GoOn, Cancelled };
+
+// Started only to load, apply and close with some icon category switched off: the user may
+// apply the whole package after all.
+NoticeOutcome AskAboutRestrictions(SlotCatalogue& catalogue, PageState& state,
+                                   std::uint32_t noticeApply) {
+  if (!state.loadAndClose || noticeApply == 0) return NoticeOutcome::GoOn;
+  if (!AnyOff(state.include, category::kDesktop, category::kFiles)) return NoticeOutcome::GoOn;
+  PromptRequest request;
+  request.text = kRestrictionNoticeText;
+  request.caption = kRestrictionNoticeTitle;
+  request.icon = PromptIcon::Information;
+  request.buttons = PromptButtons::YesNoCancel;
+  const NoticeResult result = catalogue.system().notice.Show(request);
+  if (result.doNotShowAgain) {
+    catalogue.system().registry.WriteRegNumber(RegRoot::CurrentUser, kProgramKey,
+                                               "Notice Apply", 0);
+  }
+  if (result.answer == PromptAnswer::Cancel) return NoticeOutcome::Cancelled;
+  if (result.answer == PromptAnswer::Yes) {
+    for (int c = category::kDesktop; c <= category::kFiles; ++c) {
+      state.include[static_cast<std::size_t>(c)] = true;
+    }
+  }
+  return NoticeOutcome::GoOn;
+}
+
+// A package kept elsewhere is listed through a shortcut in the Themes directory, made once.
+void RegisterOutsidePackage(SlotCatalogue& catalogue, const PageState& state,
+                            PageEvents& events, PackageHost& host) {
+  if (StartsWithIgnoreCase(state.packageFile, state.themesDir)) return;
+  const std::string shortcut = state.themesDir + "\\" + FileTitle(state.packageFile) + ".lnk";
+  if (!FitsPathBuffer(shortcut) || catalogue.system().shell.FileExists(shortcut)) return;
+  host.CreateShortcut(shortcut, state.packageFile);
+  events.PackageListChanged();
+}
+
+void ReadCategorySections(SlotCatalogue& catalogue, const PageState& state, PageEvents& events,
+                          const std::string& packageDirectory) {
+  IniStore& ini = catalogue.system().ini;
+  const CatalogueInputs& inputs = catalogue.inputs();
+  for (int c = 0; c < kPackageCategoryCount; ++c) {
+    const std::string section(CategorySection(c));
+    for (const std::string& key : ReadSectionKeys(ini, state.packageFile, section)) {
+      std::string name = key;
+      TranslateSlotName(name, SlotNameDirection::SystemForm, inputs.osVersion, inputs.view);
+      const std::optional<std::size_t> item = FindItem(catalogue, c, name);
+      if (!item) continue;
+      // The value is read under the key as the file spells it, not as translated.
+      std::string value;
+      if (!ReadIniValue(ini, section, key, value, state.packageFile)) continue;
+      SetSlotFromValue(catalogue, events, c, *item, value, packageDirectory);
+    }
+  }
+}
+
+// Only an extension ("." and a name, no path) can become a file type slot: any other key
+// would point the slot at some other key of the classes root.
+bool IsExtensionKey(std::string_view key) {
+  return key.size() >= 2 && key.front() == '.' &&
+         key.find_first_of("\\/ ") == std::string_view::npos;
+}
+
+std::optional<std::size_t> FindFileType(const SlotCatalogue& catalogue, std::string_view type) {
+  const auto& entries = catalogue.Entries(category::kFiles);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (EqualsIgnoreCase(entries[i].slot->fileType, type)) return i;
+  }
+  return std::nullopt;
+}
+
+void ReadCustomIcons(SlotCatalogue& catalogue, const PageState& state, PageEvents& events,
+                     const std::string& packageDirectory) {
+  IniStore& ini = catalogue.system().ini;
+  const std::string section(kCustomIconsSection);
+  for (const std::string& key : ReadSectionKeys(ini, state.packageFile, section)) {
+    if (!IsExtensionKey(key)) continue;
+    std::string value;
+    if (!ReadIniValue(ini, section, key, value, state.packageFile)) continue;
+    if (const std::optional<std::size_t> item = FindFileType(catalogue, key)) {
+      SetSlotFromValue(catalogue, events, category::kFiles, *item, value, packageDirectory);
+      continue;
+    }
+    const PackageIconRef ref =
+        ResolvePackageValue(value, packageDirectory, catalogue.inputs().paths);
+    if (!ref.fitsPathBuffer) continue;
+    const int item = catalogue.AddSlot(category::kFiles, "", RegRoot::ClassesRoot, key, "",
+                                       ref.path, ref.index, SlotKind::ExtensionDefaultIcon,
+                                       slotflag::kAddedFormat | slotflag::kChanged);
+    if (item >= 0) events.SlotRefreshed(category::kFiles, item);
+  }
+}
+
+}  // namespace
+
+bool IsZippedPackageName(std::string_view path) {
+  return EndsWithIgnoreCase(path, ".gd") || EndsWithIgnoreCase(path, ".zip");
+}
+
+bool IsLoadableName(std::string_view path) {
+  return EndsWithIgnoreCase(path, kPackageExtension) || EndsWithIgnoreCase(path, ".gdt") ||
+         IsZippedPackageName(path);
+}
+
+std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, int category,
+                                    std::string_view name) {
+  const auto& entries = catalogue.Entries(category);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (EqualsIgnoreCase(entries[i].name, name)) return i;
+  }
+  return std::nullopt;
+}
+
+bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, int category,
+                      std::size_t item, std::string_view value,
+                      std::string_view packageDirectory) {
+  // A value may point outside the package folder (the format allows it): loading only reads
+  // the reference, so it is taken as it is; it must still fit a path buffer.
+  const PackageIconRef ref =
+      ResolvePackageValue(value, packageDirectory, catalogue.inputs().paths);
+  if (!ref.fitsPathBuffer) return false;
+  IconSlot& slot = *catalogue.Entries(category)[item].slot;
+  if (catalogue.SetSlotIcon(slot, ref.path, ref.index) == 0) return false;
+  events.SlotRefreshed(category, static_cast<int>(item));
+  return true;
+}
+
+int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
+                PackageHost& host) {
+  ShellQueries& shell = catalogue.system().shell;
+  if (!shell.FileExists(state.packageFile)) return 0;
+  if (!IsLoadableName(state.packageFile)) return 0;
+  catalogue.BuildAll(true);
+
+  if (IsZippedPackageName(state.packageFile)) {
+    const std::optional<std::string> folder = host.InstallZippedPackage(state.packageFile);
+    if (!folder) return 0;
+    const std::optional<std::string> packageFile = FindInstalledPackageFile(shell, *folder);
+    if (!packageFile) return 0;
+    state.packageFile = *packageFile;
+    events.PackageListChanged();
+  }
+
+  const LoadSettings settings = ReadLoadSettings(catalogue.system().registry);
+  if (AskAboutRestrictions(catalogue, state, settings.noticeApply) == NoticeOutcome::Cancelled) {
+    return 1;
+  }
+  RegisterOutsidePackage(catalogue, state, events, host);
+
+  if (settings.restoreIcons != 0) host.RestoreAllIcons(true);
+  if (settings.restoreCursors == 1 && state.include[category::kCursors]) {
+    host.RestoreAllCursors(true);
+  }
+
+  const std::string packageDirectory = PackageDirectory(state.packageFile);
+  ReadCategorySections(catalogue, state, events, packageDirectory);
+  ReadCustomIcons(catalogue, state, events, packageDirectory);
+
+  const bool localUpdate = catalogue.inputs().view == CatalogueView::LocalUpdate;
+  if (settings.smartLoad != 0 && localUpdate) {
+    RunSmartLoad(catalogue, state.include, events, state.packageFile);
+  }
+  if (settings.quickLaunchLoad == 1 && localUpdate) {
+    RunQuickLaunchLoad(catalogue, state.include, events);
+  }
+
+  events.TitleChanged();
+  events.CategoryRepainted(state.categoryOnShow);
+  events.RecentPackageAdded(state.packageFile);
+
+  // The shell of NT keeps start menu, folder, drive and overlay icons in its icon cache.
+  const int os = catalogue.inputs().osVersion;
+  const bool ntShell = os == os::kWindowsNt4 || os == os::kWindows2000 || os == os::kWindowsXp;
+  if (ntShell && AnyOn(state.include, category::kStart, category::kOthers)) {
+    state.needCacheRebuild = true;
+  }
+  if (localUpdate) {
+    events.ApplyEnabled();
+    state.pendingChanges = true;
+  }
+  return 1;
+}
+
+}  // namespace gd

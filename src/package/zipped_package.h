@@ -1,0 +1,58 @@
+// Zipped packages (".gd", ".zip"): where an archive is unpacked under the Themes directory,
+// and packing an installed package's folder into an archive of a name the user chose.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "package/package_host.h"
+#include "platform/shell_queries.h"
+
+namespace gd {
+
+// The zip library as installing and packing use it.
+class ArchiveTool {
+ public:
+  virtual ~ArchiveTool() = default;
+  // Every file of the archive into `destination`, creating it; true on success.
+  virtual bool Unzip(const std::string& archive, const std::string& destination) = 0;
+  // Every file of the folder that `source` ("<folder>\*.*") names, stored relative to it.
+  virtual bool Zip(const std::string& archive, const std::string& source) = 0;
+};
+
+// Asks for the name of the archive to write: the platform's save dialog in the program, a
+// fixed name in the console tool and in tests. None when the user cancels.
+class ArchiveNameChooser {
+ public:
+  virtual ~ArchiveNameChooser() = default;
+  virtual std::optional<std::string> ChooseArchiveName(const std::string& startFolder,
+                                                       const std::string& proposedName) = 0;
+};
+
+// "<appPath>\Themes\<archive title>", less a final "[x]" suffix such as "[1]". None when no
+// folder of its own is left (an empty title, or one of dots) or the path is too long: the
+// archive would otherwise be unpacked over the Themes directory or beside it.
+std::optional<std::string> InstallFolderFor(std::string_view appPath, std::string_view archive);
+
+// Unpacks the archive into its folder; the folder, or none when the archive's name gives none.
+// Whether the unpacking succeeded is not reported: the caller's search for a package file
+// decides.
+std::optional<std::string> InstallZippedPackage(const std::string& appPath,
+                                                const std::string& archive, ArchiveTool& tool);
+
+// The package file an installed archive holds: the first "*.gdtheme" the search of the folder
+// and its subfolders found (the search puts it last). None when there is none.
+std::optional<std::string> FindInstalledPackageFile(ShellQueries& shell,
+                                                    const std::string& folder);
+
+// The archive name the save dialog proposes: the package file's title followed by ".gd".
+std::string ProposedArchiveName(std::string_view packageFile);
+
+// Asks for an archive name (starting in `themesDir`), deletes any file of that name, and packs
+// every file of the package's folder into it. False when the user cancelled or the packing
+// failed.
+bool SaveZippedPackage(const std::string& packageFile, const std::string& themesDir,
+                       ArchiveNameChooser& chooser, ArchiveTool& tool, PackageFiles& files);
+
+}  // namespace gd
