@@ -1,0 +1,66 @@
+// The icon cache rebuild over the registry, the shell, the prompt and the companion library.
+#include "system/icon_cache.h"
+
+#include "app/application.h"
+#include "app/settings_store.h"
+#include "platform/os_version.h"
+
+namespace gd {
+namespace {
+
+constexpr std::string_view kInternetExplorerKey = "SOFTWARE\\Microsoft\\Internet Explorer";
+constexpr std::string_view kRebuildWarning1Value = "Rebuild Warning 1";
+constexpr std::string_view kRebuildWarning2Value = "Rebuild Warning 2";
+
+// A warning that the user switches off for good by answering Cancel; either answer goes on.
+void WarnUnlessSwitchedOff(Registry& registry, Prompt& prompt, std::string_view value,
+                           std::string_view text) {
+  if (registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, value) == 0) return;
+  const PromptRequest request{std::string(text), kAppTitle, PromptIcon::Information,
+                              PromptButtons::OkCancel};
+  if (prompt.Ask(request) == PromptAnswer::Cancel) {
+    registry.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, value, 0);
+  }
+}
+
+// The Active Desktop shells of NT 4.0 do not show every change at once; the user is told
+// which of the two known cases applies.
+void WarnOnWindowsNt4(const CatalogueInputs& inputs, const IconCacheServices& services) {
+  const std::string ieVersion =
+      services.registry.ReadText(RegRoot::LocalMachine, kInternetExplorerKey, "Version");
+  if (!ieVersion.empty() && ieVersion[0] == '5') {
+    WarnUnlessSwitchedOff(services.registry, services.prompt, kRebuildWarning1Value,
+                          kRebuildWarning1Text);
+  } else if (HasNewShell(inputs.osVersion, inputs.paths.systemDir, services.shell)) {
+    WarnUnlessSwitchedOff(services.registry, services.prompt, kRebuildWarning2Value,
+                          kRebuildWarning2Text);
+  }
+}
+
+}  // namespace
+
+bool HasNewShell(int osVersion, const std::string& systemDir, ShellQueries& shell) {
+  if (osVersion != os::kWindows95 && osVersion != os::kWindowsNt4) return true;
+  return IsNewShell(osVersion, shell.IconCount(systemDir + "\\shell32.dll"));
+}
+
+int RebuildIconCache(const CatalogueInputs& inputs, const IconCacheServices& services) {
+  if (inputs.osVersion == os::kWindowsNt4) WarnOnWindowsNt4(inputs, services);
+
+  const auto library =
+      services.rebuilder.Load(inputs.appPath + "\\" + std::string(kRefreshHookFileName));
+  if (!library) {
+    services.prompt.Ask({std::string(kRefreshHookLoadError), kAppTitle, PromptIcon::Exclamation,
+                         PromptButtons::Ok});
+    return 0;
+  }
+  // On XP the rebuild only takes when it runs inside the shell's own process.
+  if (inputs.osVersion == os::kWindowsXp) {
+    library->RunShellHook();
+  } else {
+    library->CallRebuildIcons();
+  }
+  return 1;
+}
+
+}  // namespace gd
