@@ -1,0 +1,260 @@
+// Saving a package: choosing the target, writing the package file entry by entry, storing each
+// icon as a library entry or a file of its own, and putting a replaced package in place.
+#include "package/package_saver.h"
+
+#include <algorithm>
+
+#include "app/settings_store.h"
+#include "catalogue/categories.h"
+#include "iconfmt/library_builder.h"
+#include "package/package_format.h"
+#include "package/slot_aliases.h"
+#include "platform/text_case.h"
+
+namespace gd {
+namespace {
+
+constexpr std::string_view kAppTitle = "Glimmerdeck";
+constexpr std::string_view kOverwriteQuestion =
+    "Are you sure you want to overwrite the icon package:\n\n";
+// Cursor slots of the Local Update view show this program's own placeholder when the system
+// has no cursor of their kind; such a slot has nothing to save.
+constexpr std::string_view kPlaceholderModule = "glimmerdeck.exe";
+constexpr std::string_view kScratchMark = "~";
+
+struct Target {
+  std::string path;
+  bool replaces = false;
+  bool chosen = false;  // named in the save-file dialog
+};
+
+PromptAnswer Ask(Prompt& prompt, std::string text, PromptIcon icon, PromptButtons buttons) {
+  return prompt.Ask(PromptRequest{std::move(text), std::string(kAppTitle), icon, buttons});
+}
+
+// The dialog's default extension gives "Name.gdt"; the package extension is longer than the
+// dialog lets a default extension be.
+std::string CompletedName(std::string path) {
+  if (EndsWithIgnoreCase(path, ".gdt")) path += "heme";
+  return path;
+}
+
+std::optional<Target> ChooseTarget(SlotCatalogue& catalogue, const PageState& state,
+                                   SaveHost& host, bool saveAs) {
+  if (!saveAs && !state.packageFile.empty()) {
+    const PromptAnswer answer =
+        Ask(catalogue.system().prompt, std::string(kOverwriteQuestion) + state.packageFile,
+            PromptIcon::Question, PromptButtons::YesNoCancel);
+    if (answer == PromptAnswer::Cancel) return std::nullopt;
+    if (answer == PromptAnswer::Yes) return Target{state.packageFile, true, false};
+  }
+  std::optional<std::string> chosen = host.ChooseSaveFile(state.themesDir);
+  if (!chosen || chosen->empty()) return std::nullopt;
+  Target target{CompletedName(std::move(*chosen)), false, true};
+  target.replaces = catalogue.system().shell.FileExists(target.path);
+  return target;
+}
+
+// The name of the folder that holds a package: a package at a drive root has none, and then
+// its own name stands in, so that the scratch and final folders stay under the Themes folder.
+std::string PackageFolderName(const std::string& packagePath) {
+  const std::string name = LastFolderName(packagePath);
+  if (name.empty() || name.find_first_of("\\/:") != std::string::npos || !StaysInsideFolder(name)) {
+    return FileTitle(packagePath);
+  }
+  return name;
+}
+
+bool IsPlaceholderCursor(int category, const IconSlot& slot) {
+  return category == category::kCursors &&
+         FoldCase(slot.iconPath).find(kPlaceholderModule) != std::string::npos;
+}
+
+// The rules, in order, by which a slot is left out of the package.
+bool IsSkipped(int category, const IconSlot& slot, CatalogueView view, ShellQueries& shell) {
+  if ((slot.flags & slotflag::kMissingImage) != 0) return true;
+  if (view == CatalogueView::LocalUpdate ? IsPlaceholderCursor(category, slot)
+                                         : !slot.IsChanged()) {
+    return true;
+  }
+  if (slot.iconIndex < 0 && slot.defaultIndex < 0) return true;
+  const int count = shell.IconCount(slot.iconPath);
+  if (count <= 0 || slot.iconIndex > count - 1) return true;
+  return !shell.FileExists(slot.iconPath);
+}
+
+void CopyPackageInfo(IniStore& ini, const std::string& from, const std::string& to) {
+  const PackageInfo info = ReadPackageInfo(ini, from);
+  const std::pair<const char*, const std::string*> fields[] = {
+      {"Author", &info.author}, {"Email", &info.email},
+      {"Website", &info.website}, {"Comments", &info.comments}};
+  for (const auto& [key, value] : fields) {
+    // An empty value means nothing; a key with one would only clutter the file.
+    if (!value->empty()) ini.WriteString(to, std::string(kPackageInfoSection), key, *value);
+  }
+}
+
+bool HasPackageInfo(IniStore& ini, const std::string& file) {
+  const PackageInfo info = ReadPackageInfo(ini, file);
+  return !(info.author.empty() && info.email.empty() && info.website.empty() &&
+           info.comments.empty());
+}
+
+class PackageWriter {
+ public:
+  PackageWriter(SlotCatalogue& catalogue, SaveHost& host, const SaveLocation& location,
+                SaveMode mode)
+      : catalogue_(catalogue),
+        host_(host),
+        location_(location),
+        names_(mode, PackageName(location.packagePath)) {}
+
+  void WriteSlots() {
+    for (int category = 0; category < kPackageCategoryCount; ++category) {
+      for (CatalogueEntry& entry : catalogue_.Entries(category)) {
+        if (IsSkipped(category, *entry.slot, view(), catalogue_.system().shell)) continue;
+        WriteSlot(category, entry.name, *entry.slot);
+      }
+    }
+  }
+
+  void WriteLibrary() {
+    if (references_.empty()) return;
+    if (host_.BuildIconLibrary(IconLibraryPath(location_.packagePath), references_)) return;
+    Prompt& prompt = catalogue_.system().prompt;
+    Ask(prompt, kLibrarySaveErrorText, PromptIcon::Exclamation, PromptButtons::Ok);
+    Ask(prompt, kLibraryWriteErrorText, PromptIcon::Exclamation, PromptButtons::Ok);
+  }
+
+ private:
+  CatalogueView view() const { return catalogue_.inputs().view; }
+
+  void WriteSlot(int category, const std::string& listName, IconSlot& slot) {
+    std::string name = listName;
+    TranslateSlotName(name, SlotNameDirection::PackageForm, catalogue_.inputs().osVersion, view());
+    const bool cursor = category == category::kCursors;
+    const std::string value =
+        cursor ? names_.NextCursorValue(name, slot.iconPath) : names_.NextIconValue(name);
+    const bool intoLibrary = !cursor && names_.mode() == SaveMode::IconLibrary;
+    std::optional<std::string> destination;
+    if (!intoLibrary) {
+      destination = CompanionFilePath(location_.packageFolder, value);
+      if (!destination) return;  // a name that would leave the package folder
+    }
+    const bool added = (slot.flags & slotflag::kAddedFormat) != 0 && !slot.fileType.empty();
+    catalogue_.system().ini.WriteString(
+        location_.packagePath,
+        std::string(added ? kCustomIconsSection : CategorySection(category)),
+        added ? slot.fileType : name, value);
+    if (intoLibrary) {
+      const int index = slot.iconIndex < 0 ? slot.defaultIndex : slot.iconIndex;
+      // The library builder takes the newest reference from the head of the list.
+      references_.insert(references_.begin(), MakeIconRef(slot.iconPath, index));
+      return;
+    }
+    if (slot.iconIndex < 0) slot.iconIndex = slot.defaultIndex;
+    host_.ConvertToIconFile(slot.iconPath, slot.iconIndex, *destination);
+  }
+
+  SlotCatalogue& catalogue_;
+  SaveHost& host_;
+  const SaveLocation& location_;
+  CompanionNames names_;
+  std::vector<std::string> references_;
+};
+
+// Copies the package built in the scratch folder over the package it replaces, loads it from
+// there and removes the scratch folder. Files of the old package that the new one does not
+// have stay; a scratch folder whose files did not all arrive is kept, so nothing is lost.
+void PutInPlace(SlotCatalogue& catalogue, PageState& state, PageEvents& events, SaveHost& host,
+                const SaveLocation& location) {
+  catalogue.ClearCategory(-1);
+  host.CreateFolder(location.finalFolder);
+  bool allCopied = true;
+  for (const std::string& name : host.ListFiles(location.packageFolder)) {
+    if (name.find_first_of("\\/") != std::string::npos || !StaysInsideFolder(name)) continue;
+    allCopied = host.CopyFileOver(location.packageFolder + "\\" + name,
+                                  location.finalFolder + "\\" + name) &&
+                allCopied;
+  }
+  state.packageFile = location.finalFolder + "\\" + FileName(location.packagePath);
+  host.ReloadPackage(state.packageFile);
+  if (allCopied) host.DeleteFolderTree(location.packageFolder);
+  events.RecentPackageAdded(state.packageFile);
+}
+
+}  // namespace
+
+SaveLocation PlanSaveLocation(const std::string& target, bool replaces,
+                              const std::string& appPath) {
+  SaveLocation location;
+  const std::string fileName = FileName(target);
+  if (replaces) {
+    const std::string themes = RemoveTrailingBackslash(appPath) + "\\Themes\\";
+    const std::string folderName = PackageFolderName(target);
+    location.finalFolder = themes + folderName;
+    location.packageFolder = location.finalFolder + std::string(kScratchMark);
+    location.newFolder = location.packageFolder;
+    location.packagePath = location.packageFolder + "\\" + fileName;
+    return location;
+  }
+  const std::string folder = RemoveTrailingBackslash(FolderOf(target));
+  const std::string title = FileTitle(target);
+  if (EqualsIgnoreCase(LastFolderName(target), title)) {
+    location.packageFolder = folder;
+    location.packagePath = target;
+  } else {
+    location.packageFolder = folder + "\\" + title;
+    location.newFolder = location.packageFolder;
+    location.packagePath = location.packageFolder + "\\" + fileName;
+  }
+  return location;
+}
+
+void SavePackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events, SaveHost& host,
+                 bool saveAs) {
+  const std::optional<Target> target = ChooseTarget(catalogue, state, host, saveAs);
+  if (!target) return;
+
+  host.ShowWaitCursor();
+  const CatalogueView view = catalogue.inputs().view;
+  if (view == CatalogueView::LocalUpdate) catalogue.BuildAll(true);
+  Registry& registry = catalogue.system().registry;
+  IniStore& ini = catalogue.system().ini;
+  const SaveMode mode =
+      SaveModeFromSetting(registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, "Save Mode"));
+
+  const SaveLocation location = PlanSaveLocation(target->path, target->replaces, state.appPath);
+  if (!location.finalFolder.empty()) {
+    // What an earlier save left behind there is no part of this package.
+    host.DeleteFolderTree(location.packageFolder);
+  }
+  if (!location.newFolder.empty()) host.CreateFolder(location.newFolder);
+
+  const std::string& packagePath = location.packagePath;
+  WriteSoftwareInfo(ini, packagePath,
+                    ThisSoftware(registry.ReadText(RegRoot::LocalMachine, kInstallKey, "Version")));
+  if (target->replaces) {
+    const std::string themesCopy = location.finalFolder + "\\" + FileName(packagePath);
+    // A package kept outside the Themes folder has its information in its own file only.
+    CopyPackageInfo(ini, HasPackageInfo(ini, themesCopy) ? themesCopy : target->path, packagePath);
+  } else if (registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, "Package Info") != 0 ||
+             view == CatalogueView::PackageBuilder) {
+    host.ShowPackageInfo(packagePath);
+  }
+  WritePackageDate(ini, packagePath, host.Today());
+
+  PackageWriter writer(catalogue, host, location, mode);
+  writer.WriteSlots();
+  writer.WriteLibrary();
+
+  if (target->replaces) {
+    PutInPlace(catalogue, state, events, host, location);
+  } else {
+    events.RecentPackageAdded(packagePath);
+  }
+  if (target->chosen) events.PackageListChanged();
+  if (view == CatalogueView::PackageBuilder) state.pendingChanges = false;
+}
+
+}  // namespace gd
