@@ -159,7 +159,8 @@ class Applier {
   void RegistryValue(int category, const IconSlot& slot, const std::string& text) {
     Registry& registry = system_.registry;
     registry.WriteRegString(*slot.rootKey, slot.keyPath, slot.valueName, text);
-    // "Shell Icons" values are named by the image they replace in the system image lists.
+    // "Shell Icons" values are named by the image they replace in the system image lists; a
+    // negative number names no image (the list would append one instead).
     const int image = LeadingNumber(slot.valueName);
     if (image > 0) effects_.ReplaceSystemImage(image, slot.iconPath, slot.iconIndex);
     if (category == category::kDrives && options_.individualDriveMode &&
@@ -174,6 +175,8 @@ class Applier {
 
   void QuickLaunch(const std::string& name, const IconSlot& slot) {
     BackUpQuickLaunchIcon(system_.ini, inputs_.appPath, name, slot.defaultPath, slot.defaultIndex);
+    // Without the user's AppData folder the shortcut cannot be found: that is reported as a
+    // shortcut that could not be updated.
     const std::string appData =
         system_.registry.ReadText(RegRoot::CurrentUser, kShellFoldersKey, "AppData");
     const bool saved =
