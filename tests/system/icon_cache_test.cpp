@@ -15,43 +15,37 @@
 namespace gd::test {
 namespace {
 
-constexpr const char* kProgram = "Software\\Quillmoor\\Glimmerdeck";
+using Events = std::vector<std::string>;
 constexpr const char* kShell32 = "C:\\WINNT\\system32\\shell32.dll";
+constexpr const char* kLibrary = "load C:\\Glimmerdeck\\refreshhook.dll";
 
 // Records what was done with the library, in order; "free" when it is released.
 class RecordingRebuilder final : public CacheRebuilder {
  public:
   bool loads = true;
-  std::vector<std::string> events;
+  Events events;
 
   std::unique_ptr<Library> Load(const std::string& path) override {
     events.push_back("load " + path);
-    if (!loads) return nullptr;
-    return std::make_unique<RecordedLibrary>(events);
+    return loads ? std::make_unique<Recorded>(events) : nullptr;
   }
 
  private:
-  class RecordedLibrary final : public Library {
-   public:
-    explicit RecordedLibrary(std::vector<std::string>& events) : events_(events) {}
-    ~RecordedLibrary() override { events_.push_back("free"); }
-    void CallRebuildIcons() override { events_.push_back("RebuildIcons"); }
-    void RunShellHook() override { events_.push_back("hook"); }
-
-   private:
-    std::vector<std::string>& events_;
+  struct Recorded final : Library {
+    explicit Recorded(Events& events) : events(events) {}
+    ~Recorded() override { events.push_back("free"); }
+    void CallRebuildIcons() override { events.push_back("RebuildIcons"); }
+    void RunShellHook() override { events.push_back("hook"); }
+    Events& events;
   };
 };
 
 class IconCacheRebuild : public ::testing::Test {
  protected:
-  IconCacheRebuild() {
-    inputs.appPath = "C:\\Program Files\\Glimmerdeck";
-    inputs.paths.systemDir = "C:\\WINNT\\system32";
-  }
-
   int Rebuild(int osVersion) {
     inputs.osVersion = osVersion;
+    inputs.appPath = "C:\\Glimmerdeck";
+    inputs.paths.systemDir = "C:\\WINNT\\system32";
     return RebuildIconCache(inputs, {registry, shell, prompt, rebuilder});
   }
   void SetInternetExplorer(const char* version) {
@@ -59,10 +53,14 @@ class IconCacheRebuild : public ::testing::Test {
                   version);
   }
   std::uint32_t Stored(const char* value) {
-    return registry.ReadNumber(RegRoot::CurrentUser, kProgram, value);
+    return registry.ReadNumber(RegRoot::CurrentUser, "Software\\Quillmoor\\Glimmerdeck", value);
   }
-  std::vector<std::string> DirectCall() const {
-    return {"load C:\\Program Files\\Glimmerdeck\\refreshhook.dll", "RebuildIcons", "free"};
+  void ExpectWarning(std::string_view text) {
+    ASSERT_EQ(prompt.requests.size(), 1u);
+    EXPECT_EQ(prompt.requests[0].text, text);
+    EXPECT_EQ(prompt.requests[0].caption, "Glimmerdeck");
+    EXPECT_EQ(prompt.requests[0].icon, PromptIcon::Information);
+    EXPECT_EQ(prompt.requests[0].buttons, PromptButtons::OkCancel);
   }
 
   MemoryRegistry store;
@@ -75,29 +73,22 @@ class IconCacheRebuild : public ::testing::Test {
 
 TEST_F(IconCacheRebuild, Nt4WithInternetExplorer5ShowsWarningOneUntilCancelled) {
   SetInternetExplorer("5.00.2314.1003");
-  shell.iconCounts[kShell32] = 120;  // a new shell too: warning 1 still wins
+  shell.iconCounts[kShell32] = 120;  // a new shell as well: warning 1 still wins
+  prompt = ScriptedPrompt({PromptAnswer::Ok}, PromptAnswer::Cancel);
 
   EXPECT_EQ(Rebuild(4), 1);
-  ASSERT_EQ(prompt.requests.size(), 1u);
-  EXPECT_EQ(prompt.requests[0].text, kRebuildWarning1Text);
-  EXPECT_EQ(prompt.requests[0].caption, "Glimmerdeck");
-  EXPECT_EQ(prompt.requests[0].icon, PromptIcon::Information);
-  EXPECT_EQ(prompt.requests[0].buttons, PromptButtons::OkCancel);
+  EXPECT_EQ(Stored("Rebuild Warning 1"), 10u);  // OK keeps it
+  prompt.requests.clear();
+  rebuilder.events.clear();
+
+  EXPECT_EQ(Rebuild(4), 1);
+  ExpectWarning(kRebuildWarning1Text);
   EXPECT_EQ(Stored("Rebuild Warning 1"), 0u);
   EXPECT_EQ(Stored("Rebuild Warning 2"), 10u);
-  EXPECT_EQ(rebuilder.events, DirectCall());  // Cancel does not stop the rebuild
+  EXPECT_EQ(rebuilder.events, (Events{kLibrary, "RebuildIcons", "free"}));  // Cancel goes on
 
   EXPECT_EQ(Rebuild(4), 1);
   EXPECT_EQ(prompt.requests.size(), 1u);
-}
-
-TEST_F(IconCacheRebuild, OkKeepsTheWarningForNextTime) {
-  SetInternetExplorer("5.5");
-  prompt = ScriptedPrompt({}, PromptAnswer::Ok);
-  Rebuild(4);
-  Rebuild(4);
-  EXPECT_EQ(prompt.requests.size(), 2u);
-  EXPECT_EQ(Stored("Rebuild Warning 1"), 10u);
 }
 
 TEST_F(IconCacheRebuild, Nt4WithInternetExplorer4WarnsOnlyWithTheNewShell) {
@@ -108,62 +99,34 @@ TEST_F(IconCacheRebuild, Nt4WithInternetExplorer4WarnsOnlyWithTheNewShell) {
 
   shell.iconCounts[kShell32] = 78;
   EXPECT_EQ(Rebuild(4), 1);
-  ASSERT_EQ(prompt.requests.size(), 1u);
-  EXPECT_EQ(prompt.requests[0].text, kRebuildWarning2Text);
-  EXPECT_EQ(prompt.requests[0].icon, PromptIcon::Information);
+  ExpectWarning(kRebuildWarning2Text);
   EXPECT_EQ(Stored("Rebuild Warning 2"), 0u);
   EXPECT_EQ(Stored("Rebuild Warning 1"), 10u);
-
   Rebuild(4);
   EXPECT_EQ(prompt.requests.size(), 1u);
 }
 
-TEST_F(IconCacheRebuild, OnlyNt4Warns) {
+TEST_F(IconCacheRebuild, OtherSystemsNeverWarnAndOnlyXpUsesTheShellHook) {
   SetInternetExplorer("5.00.2314.1003");
-  shell.iconCounts[kShell32] = 120;
-  for (const int osVersion : {0, 1, 2, 3, 5}) {
+  for (const int osVersion : {0, 1, 2, 3, 5, 6}) {
     rebuilder.events.clear();
     EXPECT_EQ(Rebuild(osVersion), 1) << osVersion;
-    EXPECT_EQ(rebuilder.events, DirectCall()) << osVersion;
+    const char* way = osVersion == 6 ? "hook" : "RebuildIcons";
+    EXPECT_EQ(rebuilder.events, (Events{kLibrary, way, "free"})) << osVersion;
   }
-  EXPECT_TRUE(prompt.requests.empty());
-}
-
-TEST_F(IconCacheRebuild, WindowsXpGoesThroughTheShellHook) {
-  EXPECT_EQ(Rebuild(6), 1);
-  EXPECT_EQ(rebuilder.events,
-            (std::vector<std::string>{"load C:\\Program Files\\Glimmerdeck\\refreshhook.dll",
-                                      "hook", "free"}));
   EXPECT_TRUE(prompt.requests.empty());
 }
 
 TEST_F(IconCacheRebuild, ALibraryThatWillNotLoadIsReportedAndNothingElseHappens) {
   rebuilder.loads = false;
-  for (const int osVersion : {5, 6}) {
-    prompt.requests.clear();
-    rebuilder.events.clear();
-    EXPECT_EQ(Rebuild(osVersion), 0);
-    EXPECT_EQ(rebuilder.events.size(), 1u);
-    ASSERT_EQ(prompt.requests.size(), 1u);
-    EXPECT_EQ(prompt.requests[0].text,
-              "Error loading refreshhook.dll file.\n\nPlease reinstall the application to "
-              "correct this problem.");
-    EXPECT_EQ(prompt.requests[0].icon, PromptIcon::Exclamation);
-    EXPECT_EQ(prompt.requests[0].buttons, PromptButtons::Ok);
-  }
-}
-
-TEST(IconCacheHasNewShell, CountsShellIconsOnlyOnWindows95AndNt4) {
-  FakeShell shell;
-  shell.iconCounts["C:\\WINDOWS\\SYSTEM\\shell32.dll"] = 77;
-  for (const int osVersion : {1, 4}) {
-    EXPECT_FALSE(HasNewShell(osVersion, "C:\\WINDOWS\\SYSTEM", shell)) << osVersion;
-  }
-  for (const int osVersion : {0, 2, 3, 5, 6}) {
-    EXPECT_TRUE(HasNewShell(osVersion, "C:\\WINDOWS\\SYSTEM", shell)) << osVersion;
-  }
-  shell.iconCounts["C:\\WINDOWS\\SYSTEM\\shell32.dll"] = 78;
-  EXPECT_TRUE(HasNewShell(4, "C:\\WINDOWS\\SYSTEM", shell));
+  EXPECT_EQ(Rebuild(6), 0);
+  EXPECT_EQ(rebuilder.events, Events{kLibrary});
+  ASSERT_EQ(prompt.requests.size(), 1u);
+  EXPECT_EQ(prompt.requests[0].text,
+            "Error loading refreshhook.dll file.\n\nPlease reinstall the application to "
+            "correct this problem.");
+  EXPECT_EQ(prompt.requests[0].icon, PromptIcon::Exclamation);
+  EXPECT_EQ(prompt.requests[0].buttons, PromptButtons::Ok);
 }
 
 }  // namespace

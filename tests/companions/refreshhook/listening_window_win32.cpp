@@ -9,10 +9,11 @@ std::string StoredShellIconSize() {
   char text[64] = {};
   DWORD size = sizeof(text) - 1;
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kMetricsKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop\\WindowMetrics", 0,
+                    KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
     return "(missing)";
   }
-  const LONG error = RegQueryValueExA(key, kShellIconSize, nullptr, nullptr,
+  const LONG error = RegQueryValueExA(key, "Shell Icon Size", nullptr, nullptr,
                                       reinterpret_cast<BYTE*>(text), &size);
   RegCloseKey(key);
   return error == ERROR_SUCCESS ? std::string(text) : "(missing)";
@@ -26,8 +27,7 @@ ListeningWindow::ListeningWindow(const char* className) : className_(className) 
 }
 
 ListeningWindow::~ListeningWindow() {
-  if (window_ != nullptr) PostMessageA(window_, WM_CLOSE, 0, 0);
-  if (threadId_ != 0) PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+  PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
   thread_.join();
 }
 
@@ -36,9 +36,9 @@ std::vector<ListeningWindow::Change> ListeningWindow::Changes() {
   return changes_;
 }
 
-bool ListeningWindow::WaitForRequests(int count, DWORD timeoutMs) const {
-  for (DWORD waited = 0; requestsSeen_ < count; waited += 20) {
-    if (waited >= timeoutMs) return false;
+bool ListeningWindow::WaitForRequests(int count) const {
+  for (int waited = 0; requestsSeen_ < count; waited += 20) {
+    if (waited >= 5000) return false;
     Sleep(20);
   }
   return true;
@@ -57,7 +57,6 @@ LRESULT CALLBACK ListeningWindow::Procedure(HWND window, UINT message, WPARAM wP
     self->changes_.push_back(change);
     return 0;
   }
-  if (message == WM_DESTROY) PostQuitMessage(0);
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -67,12 +66,11 @@ void ListeningWindow::Run(HANDLE ready) {
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.lpszClassName = className_.c_str();
   RegisterClassA(&windowClass);
-  HWND window = CreateWindowExA(0, className_.c_str(), "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                nullptr, windowClass.hInstance, nullptr);
-  if (window != nullptr) SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  window_ = CreateWindowExA(0, className_.c_str(), "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                            nullptr, windowClass.hInstance, nullptr);
+  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   MSG message;
   PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // the thread's queue exists from here
-  window_ = window;
   threadId_ = GetCurrentThreadId();
   SetEvent(ready);
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -81,7 +79,7 @@ void ListeningWindow::Run(HANDLE ready) {
     }
     DispatchMessageA(&message);
   }
-  if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
+  DestroyWindow(window_);
   UnregisterClassA(className_.c_str(), windowClass.hInstance);
 }
 

@@ -1,6 +1,6 @@
-// A top-level window on a thread of its own that notes every window metrics change it is
-// told about, what the shell icon size was at that moment, and whether the change was sent
-// from another thread; it also notes rebuild requests that reach its message loop.
+// A top-level window on a thread of its own that notes every window metrics change it is told
+// about (with the shell icon size stored at that moment) and the rebuild requests that reach
+// its message loop unhooked.
 #pragma once
 
 #include <windows.h>
@@ -12,9 +12,6 @@
 #include <vector>
 
 namespace gd::test {
-
-inline constexpr const char* kMetricsKey = "Control Panel\\Desktop\\WindowMetrics";
-inline constexpr const char* kShellIconSize = "Shell Icon Size";
 
 // The stored "Shell Icon Size" text, or "(missing)".
 std::string StoredShellIconSize();
@@ -35,10 +32,9 @@ class ListeningWindow {
   bool ok() const { return window_ != nullptr; }
   DWORD threadId() const { return threadId_; }
   std::vector<Change> Changes();
-  // Rebuild requests (message 1135) that the loop itself took from the queue.
   int RequestsSeen() const { return requestsSeen_; }
-  // Waits until the loop has seen `count` requests; false after `timeoutMs`.
-  bool WaitForRequests(int count, DWORD timeoutMs) const;
+  // Waits until the loop has seen `count` rebuild requests; false after five seconds.
+  bool WaitForRequests(int count) const;
 
  private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

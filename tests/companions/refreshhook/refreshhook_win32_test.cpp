@@ -1,9 +1,14 @@
-// refreshhook.dll on its own: both exports, what RebuildIcons does to the shell icon size and
-// the cache file, and which messages the hook procedure acts on.
+// refreshhook.dll under Wine: what RebuildIcons does to the shell icon size and the cache file,
+// which messages the hook procedure acts on, and the program's driver on Windows XP with and
+// without a "Progman" window.
 #include "companions/refreshhook/refreshhook.h"
 #include "listening_window_win32.h"
 #include "platform/unique_handle.h"
+#include "support/fake_shell.h"
+#include "support/memory_registry.h"
 #include "support/scratch_roots_win32.h"
+#include "support/scripted_prompt.h"
+#include "system/icon_cache_win32.h"
 
 #include <windows.h>
 
@@ -19,42 +24,33 @@ namespace {
 std::string ProgramFolder() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  return folder.substr(0, folder.rfind('\\'));
+  const std::string program(path);
+  return program.substr(0, program.rfind('\\'));
 }
 
-std::string CacheFilePath() {
-  char folder[MAX_PATH] = {};
-  GetWindowsDirectoryA(folder, MAX_PATH);
-  return std::string(folder) + "\\ShellIconCache";
-}
-
-void StoreShellIconSize(const char* text) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kMetricsKey, &key), ERROR_SUCCESS);
-  RegSetValueExA(key, kShellIconSize, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                 static_cast<DWORD>(std::strlen(text) + 1));
-  RegCloseKey(key);
-}
-
-class RefreshHookLibrary : public ::testing::Test {
+class RefreshHook : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(roots.ok());
     ASSERT_TRUE(module) << "refreshhook.dll beside the test program";
     rebuild = reinterpret_cast<refreshhook::RebuildIconsProc>(
-        reinterpret_cast<void*>(GetProcAddress(module.get(), refreshhook::kRebuildIconsExport)));
-    hookProcedure = reinterpret_cast<HOOKPROC>(
-        reinterpret_cast<void*>(GetProcAddress(module.get(), refreshhook::kHookMsgProcExport)));
+        reinterpret_cast<void*>(GetProcAddress(module.get(), "RebuildIcons")));
+    hookProcedure =
+        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module.get(), "HookMsgProc")));
     ASSERT_NE(rebuild, nullptr);
     ASSERT_NE(hookProcedure, nullptr);
-    ASSERT_TRUE(listener.ok());
   }
 
-  // Runs RebuildIcons and gives its time in milliseconds.
-  DWORD TimedRebuild() {
+  // Runs the program's rebuild as Windows XP; gives its result and time in milliseconds.
+  DWORD TimedXpRebuild(int& result) {
+    MemoryRegistry store;
+    Registry registry(store);
+    FakeShell shell;
+    CatalogueInputs inputs;
+    inputs.osVersion = 6;
+    inputs.appPath = ProgramFolder();
     const DWORD start = GetTickCount();
-    rebuild();
+    result = RebuildIconCache(inputs, {registry, shell, prompt, SystemCacheRebuilder()});
     return GetTickCount() - start;
   }
 
@@ -62,74 +58,95 @@ class RefreshHookLibrary : public ::testing::Test {
   UniqueModule module{LoadLibraryA((ProgramFolder() + "\\refreshhook.dll").c_str())};
   refreshhook::RebuildIconsProc rebuild = nullptr;
   HOOKPROC hookProcedure = nullptr;
-  ListeningWindow listener{"GlimmerdeckRefreshListener"};
+  ScriptedPrompt prompt;
 };
 
-TEST_F(RefreshHookLibrary, RebuildIconsNudgesAMissingSizeAndDeletesItAgain) {
-  const std::string cacheFile = CacheFilePath();
+TEST_F(RefreshHook, RebuildIconsNudgesTheSizeAndLeavesItAsItWas) {
+  ListeningWindow listener("GlimmerdeckListener");
+  char windows[MAX_PATH] = {};
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  const std::string cacheFile = std::string(windows) + "\\ShellIconCache";
   UniqueFile created(CreateFileA(cacheFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, nullptr));
   ASSERT_TRUE(created);
   created.reset();
 
-  EXPECT_LT(TimedRebuild(), 5000u);
-
-  EXPECT_EQ(StoredShellIconSize(), "(missing)");
+  const DWORD start = GetTickCount();
+  rebuild();
+  EXPECT_LT(GetTickCount() - start, 5000u);
   EXPECT_EQ(GetFileAttributesA(cacheFile.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(StoredShellIconSize(), "(missing)");  // deleted again
+
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop\\WindowMetrics", &key), 0);
+  RegSetValueExA(key, "Shell Icon Size", 0, REG_SZ, reinterpret_cast<const BYTE*>("48"), 3);
+  RegCloseKey(key);
+  rebuild();
+  EXPECT_EQ(StoredShellIconSize(), "48");
+
   const auto changes = listener.Changes();
-  ASSERT_EQ(changes.size(), 2u);
+  ASSERT_EQ(changes.size(), 4u);
   EXPECT_EQ(changes[0].shellIconSize, "31");  // one below the default of 32
   EXPECT_EQ(changes[1].shellIconSize, "(missing)");
+  EXPECT_EQ(changes[2].shellIconSize, "47");
+  EXPECT_EQ(changes[3].shellIconSize, "48");
   EXPECT_TRUE(changes[0].fromOtherThread);
   EXPECT_EQ(changes[0].section, "WindowMetrics");
 }
 
-TEST_F(RefreshHookLibrary, RebuildIconsPutsAStoredSizeBackExactly) {
-  StoreShellIconSize("48");
-  EXPECT_LT(TimedRebuild(), 5000u);
-  EXPECT_EQ(StoredShellIconSize(), "48");
-  const auto changes = listener.Changes();
-  ASSERT_EQ(changes.size(), 2u);
-  EXPECT_EQ(changes[0].shellIconSize, "47");
-  EXPECT_EQ(changes[1].shellIconSize, "48");
-
-  // Not a number the shell would use: nudged from the default, then restored as it was.
-  StoreShellIconSize("large");
-  rebuild();
-  EXPECT_EQ(StoredShellIconSize(), "large");
-  ASSERT_EQ(listener.Changes().size(), 4u);
-  EXPECT_EQ(listener.Changes()[2].shellIconSize, "31");
-}
-
-TEST_F(RefreshHookLibrary, TheHookActsOnlyOnTheRequestWithBothParametersOne) {
+TEST_F(RefreshHook, TheHookActsOnlyOnTheRequestWithBothParametersOne) {
+  ListeningWindow listener("GlimmerdeckListener");
   const UniqueKernelHandle block(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr,
-                                                    PAGE_READWRITE, 0, refreshhook::kHookBlockSize,
-                                                    refreshhook::kHookBlockName));
-  const UniqueMappedView view(
-      MapViewOfFile(block.get(), FILE_MAP_WRITE, 0, 0, refreshhook::kHookBlockSize));
+                                                    PAGE_READWRITE, 0, 4, "GlimmerdeckHook"));
+  const UniqueMappedView view(MapViewOfFile(block.get(), FILE_MAP_WRITE, 0, 0, 4));
   ASSERT_TRUE(view);
-  const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, hookProcedure, module.get(),
-                                       listener.threadId());
+  const HHOOK hook =
+      SetWindowsHookExA(WH_GETMESSAGE, hookProcedure, module.get(), listener.threadId());
   ASSERT_NE(hook, nullptr);
   const std::uint32_t bits = refreshhook::HookToBits(hook);
   std::memcpy(view.get(), &bits, sizeof(bits));
 
-  PostThreadMessageA(listener.threadId(), refreshhook::kRebuildMessage, 1, 2);
-  PostThreadMessageA(listener.threadId(), refreshhook::kRebuildMessage, 0, 1);
-  ASSERT_TRUE(listener.WaitForRequests(2, 5000));  // passed on untouched
+  PostThreadMessageA(listener.threadId(), 1135, 1, 2);
+  PostThreadMessageA(listener.threadId(), 1135, 0, 1);
+  ASSERT_TRUE(listener.WaitForRequests(2));  // passed on untouched
   EXPECT_TRUE(listener.Changes().empty());
 
-  PostThreadMessageA(listener.threadId(), refreshhook::kRebuildMessage, 1, 1);
-  PostThreadMessageA(listener.threadId(), refreshhook::kRebuildMessage, 1, 3);
-  ASSERT_TRUE(listener.WaitForRequests(3, 5000));
+  PostThreadMessageA(listener.threadId(), 1135, 1, 1);
+  PostThreadMessageA(listener.threadId(), 1135, 1, 3);
+  ASSERT_TRUE(listener.WaitForRequests(3));
   UnhookWindowsHookEx(hook);
-
-  // The request itself is consumed; the rebuild ran on the listener's own thread.
-  EXPECT_EQ(listener.RequestsSeen(), 3);
+  EXPECT_EQ(listener.RequestsSeen(), 3);  // the request itself was consumed
   const auto changes = listener.Changes();
   ASSERT_EQ(changes.size(), 2u);
-  EXPECT_FALSE(changes[0].fromOtherThread);
+  EXPECT_FALSE(changes[0].fromOtherThread);  // the rebuild ran on the hooked thread
   EXPECT_EQ(changes[0].shellIconSize, "31");
+}
+
+TEST_F(RefreshHook, OnXpTheDriverHooksTheShellThreadForTwoSecondsThenUnhooks) {
+  ListeningWindow progman("Progman");
+  ASSERT_TRUE(progman.ok());
+  int result = 0;
+  EXPECT_GE(TimedXpRebuild(result), 2000u);
+  EXPECT_EQ(result, 1);
+  EXPECT_TRUE(prompt.requests.empty());
+  const auto changes = progman.Changes();
+  ASSERT_EQ(changes.size(), 2u);
+  EXPECT_FALSE(changes[0].fromOtherThread);
+  EXPECT_EQ(StoredShellIconSize(), "(missing)");
+
+  // No hook is left behind: a further request reaches the shell's loop untouched.
+  PostThreadMessageA(progman.threadId(), 1135, 1, 1);
+  EXPECT_TRUE(progman.WaitForRequests(1));
+  EXPECT_EQ(progman.Changes().size(), 2u);
+}
+
+TEST_F(RefreshHook, OnXpWithoutAShellWindowTheDriverHooksNothing) {
+  ASSERT_EQ(FindWindowA("Progman", nullptr), nullptr);
+  ListeningWindow bystander("GlimmerdeckListener");
+  int result = 0;
+  EXPECT_LT(TimedXpRebuild(result), 2000u);
+  EXPECT_EQ(result, 1);
+  EXPECT_TRUE(bystander.Changes().empty());
 }
 
 }  // namespace
