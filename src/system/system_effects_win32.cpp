@@ -32,12 +32,14 @@ std::wstring Widen(const std::string& text) {
 
 bool Win32SystemEffects::ReplaceSystemImage(int imageIndex, const std::string& iconFile,
                                             int iconIndex) {
+  // Some shells hand out a stock icon for a file that is not there; that is no icon of ours.
+  if (GetFileAttributesA(iconFile.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
   HICON large = nullptr;
   HICON small = nullptr;
-  ExtractIconExA(iconFile.c_str(), iconIndex, &large, &small, 1);
+  const UINT extracted = ExtractIconExA(iconFile.c_str(), iconIndex, &large, &small, 1);
   const UniqueIcon largeIcon(large);
   const UniqueIcon smallIcon(small);
-  if (!largeIcon || !smallIcon) return false;
+  if (extracted == 0 || !largeIcon || !smallIcon) return false;
   const HIMAGELIST largeList = SystemImageList(SHGFI_LARGEICON);
   const HIMAGELIST smallList = SystemImageList(SHGFI_SMALLICON);
   if (largeList) ImageList_ReplaceIcon(largeList, imageIndex, largeIcon.get());
@@ -53,6 +55,11 @@ bool Win32SystemEffects::SetShortcutIcon(const std::string& shortcut, const std:
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                               link.out())) ||
       FAILED(link->QueryInterface(IID_IPersistFile, file.out()))) {
+    return false;
+  }
+  // A read-only shortcut stays as it is even where the file system would let the owner write.
+  const DWORD attributes = GetFileAttributesA(shortcut.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     return false;
   }
   const std::wstring path = Widen(shortcut);

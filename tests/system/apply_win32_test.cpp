@@ -163,5 +163,29 @@ TEST(ApplyOnWindows, XpMachineTakesThePackageAndGetsItsDefaultsBack) {
   EXPECT_EQ(ProfileText(desktopIni, ".ShellClassInfo", "IconFile"), folder->defaultPath);
 }
 
+// The real effects refuse what they cannot do without leaving traces: no empty shortcut made in
+// place of a missing one, a read-only shortcut left as it was, no image from a missing file.
+TEST(SystemEffectsOnWindows, RefusalsLeaveThingsAsTheyWere) {
+  ScratchFolder scratch;
+  SystemEffects& effects = SystemEffectsOfWindows();
+  const std::string missing = scratch / "missing.lnk";
+  EXPECT_FALSE(effects.SetShortcutIcon(missing, "C:\\pack\\a.ico", 1));
+  EXPECT_EQ(GetFileAttributesA(missing.c_str()), INVALID_FILE_ATTRIBUTES);
+
+  const std::string locked = scratch / "locked.lnk";
+  ASSERT_TRUE(MakeShortcut(locked, "C:\\windows\\notepad.exe", "C:\\windows\\notepad.exe"));
+  SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(effects.SetShortcutIcon(locked, "C:\\pack\\a.ico", 1));
+  EXPECT_EQ(ShortcutIcon(locked), "C:\\windows\\notepad.exe,2");
+  SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_TRUE(effects.SetShortcutIcon(locked, "C:\\pack\\a.ico", 1));
+  EXPECT_EQ(ShortcutIcon(locked), "C:\\pack\\a.ico,1");
+
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  EXPECT_FALSE(effects.ReplaceSystemImage(3, scratch / "none.ico", 0));
+  EXPECT_TRUE(effects.ReplaceSystemImage(3, std::string(system) + "\\shell32.dll", 3));
+}
+
 }  // namespace
 }  // namespace gd::test
