@@ -11,3 +11,10 @@
 // Private commands of the main window.
 #define IDM_CHANGE_MADE 1125
 #define IDM_LOAD_HANDED_PACKAGE 1324
+
+// The Package Info dialog and its edits.
+#define IDD_PACKAGE_INFO 272
+#define IDC_INFO_WEBSITE 1057
+#define IDC_INFO_COMMENTS 1058
+#define IDC_INFO_AUTHOR 1059
+#define IDC_INFO_EMAIL 1060
