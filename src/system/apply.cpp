@@ -99,10 +99,12 @@ class Applier {
       const std::string state =
           registry.ReadText(*slot.rootKey, slot.keyPath, empty ? "empty" : "full");
       const std::string shown = registry.ReadText(*slot.rootKey, slot.keyPath, "");
-      if (EqualsIgnoreCase(state, shown)) registry.WriteRegString(*slot.rootKey, slot.keyPath, "", text);
+      if (EqualsIgnoreCase(state, shown))
+        registry.WriteRegString(*slot.rootKey, slot.keyPath, "", text);
     } else if (name == "Url History") {
       if (os != os::kWindowsMe && os != os::kWindows2000) return;
-      const std::string recent = registry.ReadText(RegRoot::CurrentUser, kShellFoldersKey, "Recent");
+      const std::string recent =
+          registry.ReadText(RegRoot::CurrentUser, kShellFoldersKey, "Recent");
       if (!Unset(recent)) WriteShellClassInfo(recent + "\\desktop.ini", slot);
     } else if (name == "Internet Document") {
       if (os != os::kWindows2000 && os != os::kWindowsXp) return;
@@ -146,7 +148,8 @@ class Applier {
     Registry& registry = system_.registry;
     std::string cls = registry.ReadText(RegRoot::ClassesRoot, slot.fileType, "");
     if (Unset(cls)) {
-      cls = FoldCase(std::string_view(slot.fileType).substr(slot.fileType.empty() ? 0 : 1)) + "file";
+      cls =
+          FoldCase(std::string_view(slot.fileType).substr(slot.fileType.empty() ? 0 : 1)) + "file";
       registry.WriteRegString(RegRoot::ClassesRoot, slot.fileType, "", cls);
     }
     const std::string key = cls + std::string(kDefaultIconSuffix);

@@ -49,10 +49,17 @@ std::string Escaped(std::string_view field) {
   std::string out;
   for (char c : field) {
     switch (c) {
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -60,9 +67,12 @@ std::string Escaped(std::string_view field) {
 
 std::string OutcomeText(WriteOutcome outcome) {
   switch (outcome) {
-    case WriteOutcome::Done: return "done";
-    case WriteOutcome::Failed: return "FAILED";
-    case WriteOutcome::DryRun: return "dry run";
+    case WriteOutcome::Done:
+      return "done";
+    case WriteOutcome::Failed:
+      return "FAILED";
+    case WriteOutcome::DryRun:
+      return "dry run";
   }
   return "";
 }
@@ -81,15 +91,19 @@ std::size_t WriteJournal::Add(JournalEntry entry) {
 }
 
 std::size_t WriteJournal::Count(WriteOutcome outcome) const {
-  return static_cast<std::size_t>(std::count_if(
-      entries_.begin(), entries_.end(), [&](const JournalEntry& e) { return e.outcome == outcome; }));
+  return static_cast<std::size_t>(
+      std::count_if(entries_.begin(), entries_.end(),
+                    [&](const JournalEntry& e) { return e.outcome == outcome; }));
 }
 
 std::string RegRootName(RegRoot root) {
   switch (root) {
-    case RegRoot::ClassesRoot: return "HKEY_CLASSES_ROOT";
-    case RegRoot::CurrentUser: return "HKEY_CURRENT_USER";
-    case RegRoot::LocalMachine: return "HKEY_LOCAL_MACHINE";
+    case RegRoot::ClassesRoot:
+      return "HKEY_CLASSES_ROOT";
+    case RegRoot::CurrentUser:
+      return "HKEY_CURRENT_USER";
+    case RegRoot::LocalMachine:
+      return "HKEY_LOCAL_MACHINE";
   }
   return "";
 }
@@ -146,8 +160,8 @@ std::optional<std::string> JournalRegistry::ReadForJournal(RegRoot root, std::st
   }
   if (result.error != regerr::kSuccess) return std::nullopt;
   return DescribeValue(result.type,
-                       std::span<const std::uint8_t>(buffer.data(),
-                                                     std::min<std::size_t>(result.size, buffer.size())));
+                       std::span<const std::uint8_t>(
+                           buffer.data(), std::min<std::size_t>(result.size, buffer.size())));
 }
 
 RegistryBackend::SetResult JournalRegistry::SetValue(RegRoot root, std::string_view key,
@@ -206,8 +220,8 @@ long JournalRegistry::DeleteKey(RegRoot root, std::string_view parent, std::stri
   const std::string path = std::string(parent) + "\\" + std::string(subkey);
   const bool existed = KeyExists(root, path);
   JournalEntry entry{RegRootName(root) + "\\" + path, "(key)",
-                     existed ? std::optional<std::string>("(exists)") : std::nullopt,
-                     std::nullopt, WriteOutcome::DryRun};
+                     existed ? std::optional<std::string>("(exists)") : std::nullopt, std::nullopt,
+                     WriteOutcome::DryRun};
   if (journal_.dryRun()) {
     journal_.Add(std::move(entry));
     const std::string folded = FoldCase(path);
@@ -286,9 +300,8 @@ std::size_t JournalIni::GetString(const std::string& file,
 bool JournalIni::WriteString(const std::string& file, const std::string& section,
                              const std::optional<std::string>& key,
                              const std::optional<std::string>& value) {
-  JournalEntry entry{file, IniItem(section, key),
-                     key ? Lookup(file, section, *key) : std::nullopt, value,
-                     WriteOutcome::DryRun};
+  JournalEntry entry{file, IniItem(section, key), key ? Lookup(file, section, *key) : std::nullopt,
+                     value, WriteOutcome::DryRun};
   if (!key) entry.newValue.reset();  // a whole section goes
   if (journal_.dryRun()) {
     journal_.Add(std::move(entry));
@@ -298,7 +311,8 @@ bool JournalIni::WriteString(const std::string& file, const std::string& section
       overlay_[{foldedFile, foldedSection, FoldCase(*key)}] = value;
     } else {
       std::erase_if(overlay_, [&](const auto& stored) {
-        return std::get<0>(stored.first) == foldedFile && std::get<1>(stored.first) == foldedSection;
+        return std::get<0>(stored.first) == foldedFile &&
+               std::get<1>(stored.first) == foldedSection;
       });
       deletedSections_.insert({foldedFile, foldedSection});
     }
@@ -332,7 +346,8 @@ bool JournalEffects::SetShortcutIcon(const std::string& shortcut, const std::str
   std::string oldFile;
   int oldIndex = 0;
   std::optional<std::string> old;
-  if (shell_.ReadShortcut(shortcut, target, oldFile, oldIndex)) old = MakeIconRef(oldFile, oldIndex);
+  if (shell_.ReadShortcut(shortcut, target, oldFile, oldIndex))
+    old = MakeIconRef(oldFile, oldIndex);
   JournalEntry entry{shortcut, "IconLocation", std::move(old), MakeIconRef(iconFile, iconIndex),
                      WriteOutcome::DryRun};
   if (journal_.dryRun()) {

@@ -69,8 +69,8 @@ class JournalRegistry final : public RegistryBackend {
 
   QueryResult QueryValue(RegRoot root, std::string_view key, std::string_view name,
                          std::span<std::uint8_t> buffer) override;
-  SetResult SetValue(RegRoot root, std::string_view key, std::string_view name,
-                     std::uint32_t type, std::span<const std::uint8_t> data) override;
+  SetResult SetValue(RegRoot root, std::string_view key, std::string_view name, std::uint32_t type,
+                     std::span<const std::uint8_t> data) override;
   long CreateKey(RegRoot root, std::string_view key) override;
   long DeleteKey(RegRoot root, std::string_view parent, std::string_view subkey) override;
   long DeleteValue(RegRoot root, std::string_view key, std::string_view name) override;
@@ -91,7 +91,7 @@ class JournalRegistry final : public RegistryBackend {
 
   RegistryBackend& inner_;
   WriteJournal& journal_;
-  std::map<Place, Stored> overlay_;  // dry run only
+  std::map<Place, Stored> overlay_;                        // dry run only
   std::set<std::pair<RegRoot, std::string>> deletedKeys_;  // dry run only, folded paths
   std::optional<std::size_t> awaitingRetry_;
   Place retryPlace_;
@@ -117,7 +117,7 @@ class JournalIni final : public IniStore {
 
   IniStore& inner_;
   WriteJournal& journal_;
-  std::map<Place, std::optional<std::string>> overlay_;  // dry run only; none: deleted
+  std::map<Place, std::optional<std::string>> overlay_;            // dry run only; none: deleted
   std::set<std::pair<std::string, std::string>> deletedSections_;  // dry run only
 };
 

@@ -28,7 +28,8 @@ TEST_F(ApplyTest, EachKindOfPlaceGetsItsValueTextAndTheSlotsBecomeCurrent) {
   IconSlot& computer = Changed(0, "My Computer", HKCR, "CLSID\\{20D04FE0}", "", "C:\\i\\pc.ico", 3,
                                SlotKind::ClsidDefaultIcon);
   Changed(6, "Normal Select", HKCU, "Control Panel\\Cursors", "Arrow", "C:\\c\\arrow.cur", 0);
-  Changed(6, "Busy", HKCU, "Control Panel\\Cursors", "Wait", "C:\\Program Files\\Glimmerdeck\\GLIMMERDECK.EXE", 72);
+  Changed(6, "Busy", HKCU, "Control Panel\\Cursors", "Wait",
+          "C:\\Program Files\\Glimmerdeck\\GLIMMERDECK.EXE", 72);
   Changed(2, "My Music", std::nullopt, "C:\\Music\\desktop.ini", "", "C:\\i\\note.icl", 7,
           SlotKind::FolderDesktopIni);
   backend.PutText(HKCU, "Control Panel\\Cursors", "Wait", "C:\\c\\old.ani");
@@ -75,7 +76,8 @@ TEST_F(ApplyTest, RecycleBinFollowsItsShownStateOnlyWhenTheDefaultShowsThatState
     Make();
     backend.PutText(HKCR, kBinIcons, "empty", "C:\\old\\empty.ico,0");
     backend.PutText(HKCR, kBinIcons, "full", "C:\\old\\full.ico,0");
-    backend.PutText(HKCR, kBinIcons, "", binIsEmpty ? "c:\\OLD\\empty.ico,0" : "C:\\old\\full.ico,0");
+    backend.PutText(HKCR, kBinIcons, "",
+                    binIsEmpty ? "c:\\OLD\\empty.ico,0" : "C:\\old\\full.ico,0");
     Changed(0, "Recycle Bin (empty)", HKCR, kBinKey, "empty", "C:\\new\\bin.ico", 1,
             SlotKind::ClsidDefaultIcon);
     Apply();
@@ -98,8 +100,10 @@ TEST_F(ApplyTest, ExtraPlacesAreWrittenOnlyOnTheirVersions) {
       "CLSID\\{42042206-2D85-11D3-8CFF-005004838597}\\Old Icon\\htmlfile\\DefaultIcon";
   const std::string tasks =
       "Software\\Classes\\CLSID\\{D6277990-4C6A-11CF-8D87-00AA0060F5BF}\\DefaultIcon";
-  const std::string driveE = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DriveIcons\\E\\DefaultIcon";
-  const std::string driveC = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DriveIcons\\C\\DefaultIcon";
+  const std::string driveE =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DriveIcons\\E\\DefaultIcon";
+  const std::string driveC =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\DriveIcons\\C\\DefaultIcon";
   for (int os = 1; os <= 6; ++os) {
     for (const char* ie : {"6.0.2600.0000", "5.50.4522.1800"}) {
       SCOPED_TRACE("OsVersion " + std::to_string(os) + ", IE " + ie);
@@ -163,7 +167,8 @@ TEST_F(ApplyTest, ShellIconsReplaceTheirSystemImageOnlyForNonZeroValueNames) {
 }
 
 TEST_F(ApplyTest, IndividualDriveModeRemovesTheLetterKeyOfADriveBackAtItsDefault) {
-  const std::string letter = "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\DriveIcons\\D";
+  const std::string letter =
+      "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\DriveIcons\\D";
   for (const bool driveMode : {true, false}) {
     SCOPED_TRACE(driveMode ? "individual" : "shared");
     backend = MemoryRegistry();
@@ -223,9 +228,11 @@ TEST_F(ApplyTest, AddedFileTypeWithoutClassGetsOneAndAnEmptyBackup) {
 
 TEST_F(ApplyTest, QuickLaunchShortcutsAreBackedUpAndAReadOnlyOneIsReportedWhileOthersGoOn) {
   Make();
-  const std::string folder = "C:\\Users\\Ann\\AppData\\Microsoft\\Internet Explorer\\Quick Launch\\";
+  const std::string folder =
+      "C:\\Users\\Ann\\AppData\\Microsoft\\Internet Explorer\\Quick Launch\\";
   backend.PutText(HKCU, kShellFoldersKey, "AppData", "C:\\Users\\Ann\\AppData");
-  ini.WriteString(kBackupIni, "Quick Launch", std::string("Browser"), std::string("C:\\first.exe,0"));
+  ini.WriteString(kBackupIni, "Quick Launch", std::string("Browser"),
+                  std::string("C:\\first.exe,0"));
   for (const char* name : {"Browser", "Mail", "Player"}) {
     catalogue->AddSlot(7, name, std::nullopt, "", "", std::string("C:\\apps\\") + name + ".exe", 1,
                        SlotKind::BuiltIn, 0);

@@ -42,8 +42,8 @@ std::string RegText(HKEY root, const std::string& key, const char* name) {
   if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return "(no key)";
   char data[512] = {};
   DWORD size = sizeof data - 1;
-  const LONG error = RegQueryValueExA(opened, name, nullptr, nullptr,
-                                      reinterpret_cast<BYTE*>(data), &size);
+  const LONG error =
+      RegQueryValueExA(opened, name, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
   RegCloseKey(opened);
   return error == ERROR_SUCCESS ? std::string(data) : "(no value)";
 }
@@ -119,7 +119,8 @@ TEST(ApplyOnWindows, XpMachineTakesThePackageAndGetsItsDefaultsBack) {
   auto catalogue = version_test::BuildEverything(
       inputs, CatalogueSystem{registry, SystemIni(), shell, prompt, notice});
   ASSERT_GE(catalogue->AddSlot(2, "Scratch Folder", std::nullopt, desktopIni, "", "", 3,
-                               SlotKind::FolderDesktopIni, 0), 0);
+                               SlotKind::FolderDesktopIni, 0),
+            0);
 
   IconSlot* bin = catalogue->Find(0, "Recycle Bin (empty)");
   IconSlot* arrow = catalogue->Find(6, "Normal Select");

@@ -72,8 +72,8 @@ class SystemTest : public ::testing::Test, protected CatalogueHarness {
     CatalogueInputs inputs;
     inputs.osVersion = osVersion;
     inputs.ieVersion = "6.0.2800.1106";
-    inputs.paths = PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Program Files",
-                               osVersion};
+    inputs.paths =
+        PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Program Files", osVersion};
     inputs.appPath = kAppPath;
     return inputs;
   }
