@@ -19,15 +19,6 @@
 #include "system/restore.h"
 #include "system/system_effects_win32.h"
 
-namespace gd::test {
-// The version fixtures lie beside this test's folder, in the catalogue tests.
-inline std::string CatalogueFixturesDir() {
-  std::string path = __FILE__;
-  for (int up = 0; up < 2; ++up) path.erase(path.find_last_of("/\\"));
-  return path + "/catalogue/fixtures";
-}
-}  // namespace gd::test
-#define GD_VERSION_FIXTURES_DIR ::gd::test::CatalogueFixturesDir()
 #include "../catalogue/version_fixture.h"
 
 namespace gd::test {
