@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,7 +13,9 @@
 #include "catalogue/page_state.h"
 #include "package/package_host.h"
 #include "package/package_loader.h"
+#include "package/zipped_package.h"
 #include "platform/os_version.h"
+#include "platform/path_text.h"
 #include "platform/text_case.h"
 #include "support/catalogue_harness.h"
 
@@ -54,24 +55,15 @@ class FakeHost final : public PackageHost {
   test::FakeShell& shell_;
 };
 
-// The folders and files of the fake shell, with deletions recorded.
+// The files of the fake shell, with deletions recorded.
 class FakeFiles final : public PackageFiles {
  public:
   explicit FakeFiles(test::FakeShell& shell) : shell_(shell) {}
 
   std::vector<Entry> ListFolder(const std::string& folder) override {
-    const std::string prefix = FoldCase(folder.back() == '\\' ? folder : folder + "\\");
-    std::set<std::string> folders;
     std::vector<Entry> entries;
-    for (const std::string& file : AllFiles()) {
-      if (FoldCase(file).rfind(prefix, 0) != 0) continue;
-      const std::string rest = file.substr(prefix.size());
-      const std::size_t slash = rest.find('\\');
-      if (slash == std::string::npos) {
-        entries.push_back({rest, false});
-      } else if (folders.insert(rest.substr(0, slash)).second) {
-        entries.push_back({rest.substr(0, slash), true});
-      }
+    for (const std::string& file : shell_.FindFiles(folder, "*.*", false)) {
+      entries.push_back({FileName(file), false});
     }
     return entries;
   }
@@ -83,8 +75,6 @@ class FakeFiles final : public PackageFiles {
   }
   bool RemoveTree(const std::string& folder) override {
     removedTrees.push_back(folder);
-    const std::string prefix = FoldCase(folder + "\\");
-    std::erase_if(shell_.files, [&](const std::string& f) { return FoldCase(f).rfind(prefix, 0) == 0; });
     return true;
   }
 
@@ -92,12 +82,22 @@ class FakeFiles final : public PackageFiles {
   std::vector<std::string> removedTrees;
 
  private:
-  std::vector<std::string> AllFiles() const {
-    std::vector<std::string> all(shell_.files.begin(), shell_.files.end());
-    for (const auto& [path, shortcut] : shell_.shortcuts) all.push_back(path);
-    return all;
-  }
   test::FakeShell& shell_;
+};
+
+// Answers the save dialog with a fixed name, or cancels with none.
+class FixedChooser final : public ArchiveNameChooser {
+ public:
+  explicit FixedChooser(std::optional<std::string> answer) : answer_(std::move(answer)) {}
+  std::optional<std::string> ChooseArchiveName(const std::string& startFolder,
+                                               const std::string& proposedName) override {
+    asked.emplace_back(startFolder, proposedName);
+    return answer_;
+  }
+  std::vector<std::pair<std::string, std::string>> asked;
+
+ private:
+  std::optional<std::string> answer_;
 };
 
 class RecordingEvents final : public PageEvents {

@@ -43,7 +43,7 @@ class LibraryTest : public PackageTest {
 };
 
 TEST_F(LibraryTest, SortsByNameByIconCountAsTextAndByAuthor) {
-  AddPackage("b\\Nine.gdtheme", 9, "Sam");
+  const std::string nine = AddPackage("b\\Nine.gdtheme", 9, "Sam");
   AddPackage("c\\hundred.gdtheme", 100, "zoe");
   AddPackage("a\\Twelve.gdtheme", 12, "");
   AddPackage("d\\x\\y\\Deep.gdtheme", 0, "sAM");  // two levels down
@@ -56,6 +56,11 @@ TEST_F(LibraryTest, SortsByNameByIconCountAsTextAndByAuthor) {
   // No author sorts as "Unknown", between S and Z; equal authors keep path order.
   EXPECT_EQ(Titles(Scan(PackageSort::ByAuthor)),
             (Names{"Windows Default Icons", "Nine", "Deep", "Twelve", "hundred"}));
+
+  // The loaded package stays selected, until it is gone from the disk.
+  EXPECT_EQ(Scan(PackageSort::ByName, FoldCase(nine)).selected, 3u);
+  shell.files.erase(nine);
+  EXPECT_EQ(Scan(PackageSort::ByName, nine).selected, 0u);
 }
 
 TEST_F(LibraryTest, IconCountTakesOnlyIconFilesOfThePackagesOwnFolder) {
@@ -83,17 +88,6 @@ TEST_F(LibraryTest, ShortcutsAddTheirTargetsAndDanglingOnesAreDeleted) {
   EXPECT_EQ(list.selected, 2u);
   // Only the shortcut in Themes itself whose target is gone.
   EXPECT_EQ(files.removedFiles, Names{kDir + "Gone.lnk"});
-}
-
-TEST_F(LibraryTest, SelectionFollowsTheLoadedPackageOrFallsBackToTheDefaults) {
-  const std::string blue = AddPackage("Blue\\Blue.gdtheme");
-  AddPackage("Alpha\\Alpha.gdtheme");
-  EXPECT_EQ(Scan(PackageSort::ByName, blue).selected, 2u);
-  EXPECT_EQ(Scan(PackageSort::ByName, "").selected, 0u);
-  shell.files.erase(blue);
-  const LibraryList list = Scan(PackageSort::ByName, blue);
-  EXPECT_EQ(list.selected, 0u);
-  EXPECT_EQ(list.entries.front(), "Windows Default Icons");
 }
 
 TEST_F(LibraryTest, PackagesInUseCannotBeDeleted) {

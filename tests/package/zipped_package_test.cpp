@@ -34,20 +34,6 @@ class RecordingTool final : public ArchiveTool, public PackageFiles {
   std::vector<std::string> calls;
 };
 
-class FixedChooser final : public ArchiveNameChooser {
- public:
-  explicit FixedChooser(std::optional<std::string> answer) : answer_(std::move(answer)) {}
-  std::optional<std::string> ChooseArchiveName(const std::string& startFolder,
-                                               const std::string& proposedName) override {
-    asked.emplace_back(startFolder, proposedName);
-    return answer_;
-  }
-  std::vector<std::pair<std::string, std::string>> asked;
-
- private:
-  std::optional<std::string> answer_;
-};
-
 TEST(ZippedPackage, ArchiveTitleNamesTheFolderLessACopySuffix) {
   const std::string themes = std::string(kAppPath) + "\\Themes\\";
   EXPECT_EQ(InstallFolderFor(kAppPath, "D:\\Down\\Blue.gd"), themes + "Blue");

@@ -109,16 +109,7 @@ TEST_F(ZippedPackageWin32, SavedArchiveReplacesAnOldOneAndInstallsAgain) {
   scratch.Write("Packs\\Red\\r.ico", "icon");
   const std::string archive = scratch.Write("Out\\Red.gd", "an old archive, not a zip at all");
 
-  class Fixed final : public ArchiveNameChooser {
-   public:
-    explicit Fixed(std::string name) : name_(std::move(name)) {}
-    std::optional<std::string> ChooseArchiveName(const std::string&, const std::string&) override {
-      return name_;
-    }
-
-   private:
-    std::string name_;
-  } chooser(archive);
+  FixedChooser chooser(archive);
   ZipLibraryTool tool(registry, prompt);
   Win32PackageFiles files;
   ASSERT_TRUE(SaveZippedPackage(folder + "\\Red.gdtheme", themes, chooser, tool, files));
