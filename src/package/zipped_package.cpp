@@ -41,17 +41,21 @@ std::string ProposedArchiveName(std::string_view packageFile) {
   return FileTitle(packageFile) + ".gd";
 }
 
-bool SaveZippedPackage(const std::string& packageFile, const std::string& themesDir,
-                       ArchiveNameChooser& chooser, ArchiveTool& tool, PackageFiles& files) {
+bool PackPackageFolder(const std::string& packageFile, const std::string& archive,
+                       ArchiveTool& tool, PackageFiles& files) {
   // Without a folder the pattern would pack whatever the current directory holds.
   const std::string folder = PackageDirectory(packageFile);
-  if (folder.empty()) return false;
+  if (folder.empty() || archive.empty()) return false;
+  // The library adds to an archive that exists; the user asked for a new one.
+  files.RemoveFile(archive);
+  return tool.Zip(archive, folder + "*.*");
+}
+
+bool SaveZippedPackage(const std::string& packageFile, const std::string& themesDir,
+                       ArchiveNameChooser& chooser, ArchiveTool& tool, PackageFiles& files) {
   const std::optional<std::string> archive =
       chooser.ChooseArchiveName(themesDir, ProposedArchiveName(packageFile));
-  if (!archive || archive->empty()) return false;
-  // The library adds to an archive that exists; the user asked for a new one.
-  files.RemoveFile(*archive);
-  return tool.Zip(*archive, folder + "*.*");
+  return archive && PackPackageFolder(packageFile, *archive, tool, files);
 }
 
 }  // namespace gd

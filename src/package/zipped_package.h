@@ -49,9 +49,14 @@ std::optional<std::string> FindInstalledPackageFile(ShellQueries& shell,
 // The archive name the save dialog proposes: the package file's title followed by ".gd".
 std::string ProposedArchiveName(std::string_view packageFile);
 
-// Asks for an archive name (starting in `themesDir`), deletes any file of that name, and packs
-// every file of the package's folder into it. False when the user cancelled or the packing
+// Deletes any file named `archive` and packs every file of the package's folder into it,
+// names relative to that folder. False when the package file names no folder or the packing
 // failed.
+bool PackPackageFolder(const std::string& packageFile, const std::string& archive,
+                       ArchiveTool& tool, PackageFiles& files);
+
+// Asks for an archive name (starting in `themesDir`, proposing the package's title) and packs
+// the package's folder into it. False when the user cancelled or the packing failed.
 bool SaveZippedPackage(const std::string& packageFile, const std::string& themesDir,
                        ArchiveNameChooser& chooser, ArchiveTool& tool, PackageFiles& files);
 
