@@ -121,6 +121,7 @@ void DeleteOwnFiles(LibrarySystem& system, const std::string& packageFile) {
     system.files.RemoveFile(file);
   }
   system.files.RemoveFile(packageFile);
+  if (system.themesDir.empty()) return;
   for (const std::string& shortcut : system.shell.FindFiles(system.themesDir, "*.lnk", false)) {
     std::string target;
     std::string iconFile;
@@ -135,8 +136,10 @@ void DeleteOwnFiles(LibrarySystem& system, const std::string& packageFile) {
 }  // namespace
 
 int CountIcons(PackageFiles& files, const std::string& packageFile) {
+  const std::string folder = FolderOf(packageFile);
+  if (folder.empty()) return 0;
   int count = 0;
-  for (const PackageFiles::Entry& entry : files.ListFolder(FolderOf(packageFile))) {
+  for (const PackageFiles::Entry& entry : files.ListFolder(folder)) {
     if (!entry.folder && IsIconFileName(entry.name)) ++count;
   }
   return count;
@@ -161,6 +164,10 @@ std::string SortKey(LibrarySystem& system, PackageSort sort, const std::string& 
 }
 
 LibraryList ScanLibrary(LibrarySystem& system, PackageSort sort, const std::string& packageFile) {
+  LibraryList list;
+  list.entries.emplace_back(kWindowsDefaultIcons);
+  // Without a Themes directory the search would start at the root of the current drive.
+  if (system.themesDir.empty()) return list;
   std::vector<std::string> packages = system.shell.FindFiles(system.themesDir, "*.gdtheme", true);
   AddShortcutTargets(system, packages);
 
@@ -183,9 +190,7 @@ LibraryList ScanLibrary(LibrarySystem& system, PackageSort sort, const std::stri
     return descending ? b.key < a.key : a.key < b.key;
   });
 
-  LibraryList list;
   list.entries.reserve(keyed.size() + 1);
-  list.entries.emplace_back(kWindowsDefaultIcons);
   for (Keyed& entry : keyed) list.entries.push_back(std::move(entry.path));
   if (!packageFile.empty()) {
     for (std::size_t i = 1; i < list.entries.size(); ++i) {

@@ -61,6 +61,10 @@ TEST_F(LibraryTest, SortsByNameByIconCountAsTextAndByAuthor) {
   EXPECT_EQ(Scan(PackageSort::ByName, FoldCase(nine)).selected, 3u);
   shell.files.erase(nine);
   EXPECT_EQ(Scan(PackageSort::ByName, nine).selected, 0u);
+  // No Themes directory: no search from the root of a drive.
+  system.themesDir.clear();
+  shell.files.insert("\\Stray\\Root.gdtheme");
+  EXPECT_EQ(Titles(Scan(PackageSort::ByName)), Names{"Windows Default Icons"});
 }
 
 TEST_F(LibraryTest, IconCountTakesOnlyIconFilesOfThePackagesOwnFolder) {
