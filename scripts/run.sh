@@ -1,7 +1,8 @@
 #!/bin/bash
 # The main job: installs what is needed, builds Glimmerdeck for 64-bit Windows, installs it
-# into a sandbox Wine prefix under the build tree and starts it there. With a display the
-# main window opens; without one a silent operation runs and the result is reported.
+# into a sandbox Wine prefix under the build tree, applies the bundled sample package there
+# with "glimmerdeck.exe /lt" and prints every slot whose icon changed. With a display the main
+# window opens afterwards.
 #
 #   run.sh [BUILD_DIR]
 set -euo pipefail
@@ -15,7 +16,7 @@ bash "$repo/scripts/setup.sh" "$build"
 cmake -S "$repo" -B "$build/win64" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-x86_64-w64-mingw32.cmake" \
   -DGD_LIBZIP_ROOT="$build/deps/x86_64-w64-mingw32/install" >/dev/null
-cmake --build "$build/win64" -j "$(nproc)" --target glimmerdeck
+cmake --build "$build/win64" -j "$(nproc)" --target glimmerdeck gdctl vfzip refreshhook
 
 # A prefix for windows on a display and one for headless runs: Wine's null driver, which
 # lets dialogs run without a display, must not be mixed with a real one.
@@ -29,7 +30,15 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
   fi
   wineserver -w
+  # Wine links the user's folders to the home directory; the sandbox keeps its own, so that
+  # icons applied to "My Music" and the like never write into the real home directory.
+  for folder in "$WINEPREFIX/drive_c/users/"*/*; do
+    if [ -L "$folder" ]; then rm -f "$folder" && mkdir -p "$folder"; fi
+  done
 fi
+
+# The program's newest known system: Wine's default version would be taken for NT 4.0.
+wine reg add 'HKCU\Software\Wine' /v Version /d winxp /f </dev/null >/dev/null 2>&1
 
 # Install as the installer does: the program's folder, its Themes folder and the
 # installation key that the program refuses to start without.
@@ -50,18 +59,28 @@ if [ -f "$app_dir/VFZip.dll" ]; then
 fi
 echo "run: installed Glimmerdeck into $app_dir"
 
+sample_dir="$WINEPREFIX/drive_c/Program Files/Glimmerdeck/Samples"
+mkdir -p "$sample_dir"
+cp "$repo/samples/Glimmer Sample.gd" "$sample_dir/"
+sample="$app_path\Samples\Glimmer Sample.gd"
+
+# "category<TAB>name<TAB>current icon" of every slot, as gdctl reads them from the prefix.
+currents() { wine "$app_dir/gdctl.exe" catalogue </dev/null 2>/dev/null | tr -d '\r' | cut -f1,2,7; }
+before=$(currents)
+echo "run: applying the sample package: glimmerdeck.exe /lt \"$sample\""
+status=0
+wine "$app_dir/glimmerdeck.exe" /lt "$sample" </dev/null || status=$?
+wineserver -w
+if [ "$status" != 0 ]; then
+  echo "run: Glimmerdeck ended with exit status $status" >&2
+  exit "$status"
+fi
+echo "run: slots whose icon changed (category, name, before, after):"
+currents | awk -F'\t' 'NR == FNR { was[$1 FS $2] = $3; next }
+                       was[$1 FS $2] != $3 { print $1 "\t" $2 "\t" was[$1 FS $2] "\t" $3; n++ }
+                       END { print "run: " n + 0 " slots changed" }' <(printf '%s\n' "$before") -
+
 if [ "$mode" = display ]; then
   echo "run: opening the main window (close it to end)"
   wine "$app_dir/glimmerdeck.exe"
-else
-  echo "run: no display; running the silent restore operation (/default2)"
-  status=0
-  wine "$app_dir/glimmerdeck.exe" /default2 </dev/null || status=$?
-  wineserver -w
-  if [ "$status" = 0 ]; then
-    echo "run: Glimmerdeck started, found its installation at $app_path and ended cleanly"
-  else
-    echo "run: Glimmerdeck ended with exit status $status" >&2
-    exit "$status"
-  fi
 fi

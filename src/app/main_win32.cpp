@@ -1,4 +1,5 @@
-// Entry point of glimmerdeck.exe: wires the real registry, prompt and window to start-up.
+// Entry point of glimmerdeck.exe: wires the real registry, prompt, catalogue and window to
+// start-up.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -6,22 +7,44 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/page_operations.h"
+#include "app/catalogue_operations.h"
+#include "catalogue/builders.h"
+#include "catalogue/catalogue_inputs_win32.h"
+#include "package/package_host_win32.h"
+#include "platform/win32_ini.h"
 #include "platform/win32_registry.h"
+#include "system/icon_cache_win32.h"
+#include "system/system_effects_win32.h"
 #include "ui/main_window.h"
 #include "ui/message_box_prompt.h"
+#include "ui/notice_box.h"
 #include "ui/resource_ids.h"
 
 namespace {
 
-// Runs the real main window as the modal loop of the program.
+// Runs the real main window as the modal loop of the program, over the catalogue of this
+// system in the Local Update view.
 class DialogRunner final : public gd::MainWindowRunner {
  public:
-  DialogRunner(gd::SettingsStore& settings, gd::Prompt& prompt, gd::PageOperations& operations)
-      : settings_(settings), prompt_(prompt), operations_(operations) {}
+  DialogRunner(gd::SettingsStore& settings, gd::Prompt& prompt)
+      : settings_(settings), prompt_(prompt) {}
 
   int Run(const gd::WindowStart& start) override {
-    gd::MainWindow window(start, settings_, prompt_, operations_);
+    gd::Registry& registry = gd::SystemRegistry();
+    gd::ShellQueries& shell = gd::SystemShell();
+    gd::CatalogueInputs inputs = gd::SystemCatalogueInputs(
+        registry, shell, gd::CatalogueView::LocalUpdate, start.appPath);
+    inputs.silentStart = !start.interactive;
+    gd::NoticeBoxDialog notice;
+    gd::SlotCatalogue catalogue(
+        inputs, gd::CatalogueSystem{registry, gd::SystemIni(), shell, prompt_, notice});
+    gd::InstallBuilders(catalogue);
+    gd::PageEvents events;
+    // Restoring before a load is done by the operations themselves, on the page they load.
+    gd::Win32PackageHost files(registry, prompt_, start.appPath, {}, {});
+    gd::CatalogueOperations operations(catalogue, events, files, gd::SystemEffectsOfWindows(),
+                                       gd::SystemCacheRebuilder());
+    gd::MainWindow window(start, settings_, prompt_, operations);
     if (window.RunModal(GetModuleHandleA(nullptr), IDD_MAIN_WINDOW, nullptr) == -1) {
       return gd::kExitWindowFailed;
     }
@@ -31,7 +54,6 @@ class DialogRunner final : public gd::MainWindowRunner {
  private:
   gd::SettingsStore& settings_;
   gd::Prompt& prompt_;
-  gd::PageOperations& operations_;
 };
 
 // The arguments after the program name, split by the C runtime's usual rules.
@@ -48,7 +70,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   InitCommonControlsEx(&controls);
   gd::SettingsStore settings(gd::SystemRegistry());
   gd::MessageBoxPrompt prompt;
-  gd::EmptyCatalogueOperations operations;
-  DialogRunner runner(settings, prompt, operations);
+  DialogRunner runner(settings, prompt);
   return gd::RunApplication(Arguments(), settings, prompt, runner);
 }

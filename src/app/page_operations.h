@@ -21,15 +21,4 @@ class PageOperations {
   virtual void RebuildIconCache(AppState& state) = 0;
 };
 
-// The operations over a catalogue that has no slots yet: a package finds nothing to load
-// into, and there is nothing to restore or write.
-class EmptyCatalogueOperations final : public PageOperations {
- public:
-  bool LoadPackage(AppState&) override { return false; }
-  void RestoreAllIconsQuietly(AppState&) override {}
-  void RestoreAllCursorsQuietly(AppState&) override {}
-  void ApplyToSystem(AppState&) override {}
-  void RebuildIconCache(AppState&) override {}
-};
-
 }  // namespace gd

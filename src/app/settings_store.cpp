@@ -124,6 +124,12 @@ bool SettingsStore::Include(int n) {
   return n == kIncludeCount ? text == "1" : text != "0";
 }
 
+IncludeFlags SettingsStore::IncludeSwitches() {
+  IncludeFlags flags{};
+  for (int n = 1; n <= kIncludeCount; ++n) flags[static_cast<std::size_t>(n - 1)] = Include(n);
+  return flags;
+}
+
 void SettingsStore::SetInclude(int n, bool checked) {
   registry_.WriteRegString(RegRoot::CurrentUser, kProgramKey, IncludeName(n), checked ? "1" : "0");
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/page_state.h"
 #include "platform/registry.h"
 
 namespace gd {
@@ -88,6 +89,8 @@ class SettingsStore {
   // Include box n (1 Desktop .. 7 Cursors): 1 to 6 checked unless "0", 7 only if "1".
   bool Include(int n);
   void SetInclude(int n, bool checked);
+  // All seven boxes as the include switches of loading and restoring.
+  IncludeFlags IncludeSwitches();
 
   // File type names show their extension unless "Show Extension" is "0".
   bool ShowExtension();

@@ -3,10 +3,13 @@
 #include <shlobj.h>
 #include <shellapi.h>
 
+#include <cstring>
+
 #include "platform/files.h"
 #include "platform/path_text.h"
 #include "platform/shell.h"
 #include "platform/shell_queries.h"
+#include "platform/unique_handle.h"
 
 namespace gd {
 namespace {
@@ -63,7 +66,27 @@ class Win32ShellQueries final : public ShellQueries {
   int IconCount(const std::string& file) override {
     const auto count = reinterpret_cast<UINT_PTR>(
         ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), static_cast<UINT>(-1)));
+    if (count == 0 && IsCursorFile(file)) return 1;
     return static_cast<int>(count);
+  }
+
+ private:
+  // Windows counts a cursor or animated cursor file as one icon; some shells (Wine's) count
+  // none, which would make every cursor look unusable. The header decides, as for Windows.
+  static bool IsCursorFile(const std::string& file) {
+    UniqueFile handle(CreateFileA(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle) return false;
+    unsigned char header[12] = {};
+    DWORD read = 0;
+    if (!ReadFile(handle.get(), header, sizeof header, &read, nullptr) || read != sizeof header) {
+      return false;
+    }
+    const bool cursorDirectory = header[0] == 0 && header[1] == 0 && header[2] == 2 &&
+                                 header[3] == 0 && (header[4] != 0 || header[5] != 0);
+    const bool animatedCursor = std::memcmp(header, "RIFF", 4) == 0 &&
+                                std::memcmp(header + 8, "ACON", 4) == 0;
+    return cursorDirectory || animatedCursor;
   }
 };
 

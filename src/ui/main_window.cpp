@@ -91,6 +91,7 @@ MainWindow::MainWindow(const WindowStart& start, SettingsStore& settings, Prompt
     : start_(start), settings_(settings), prompt_(prompt), operations_(operations) {
   state_.page.appPath = start.appPath;
   state_.page.packageFile = start.packageFile;
+  state_.page.loadAndClose = start.flags.loadAndClose;
 }
 
 bool MainWindow::OnInitDialog() {
@@ -100,6 +101,8 @@ bool MainWindow::OnInitDialog() {
   state_.windowsDir = WindowsDirectory();
   // The stored position is worth restoring whenever the user keeps settings between sessions.
   state_.rememberWindow = settings_.IsOn(Flag::Settings);
+  // The Packages page's Include boxes start as they were left.
+  state_.page.include = settings_.IncludeSwitches();
   SetUpIcons();
   listBrush_.reset(CreateSolidBrush(kPageListGrey));
   FillPageList();

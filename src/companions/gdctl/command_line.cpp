@@ -4,7 +4,9 @@
 #include "gdctl/command_group.h"
 #include "gdctl/icon_commands.h"
 #ifdef _WIN32
+#include "gdctl/apply_commands.h"
 #include "gdctl/catalogue_commands.h"
+#include "gdctl/package_commands.h"
 #endif
 
 namespace gd::gdctl {
@@ -14,6 +16,9 @@ constexpr CommandGroup kGroups[] = {
     {"icon", "list, extract and gather icons of icon files, programs and icon libraries", RunIconCommand},
 #ifdef _WIN32
     {"catalogue", "list every icon and cursor slot of this system", RunCatalogueCommand},
+    {"package", "inspect, check, load, save, install, zip and list icon packages", RunPackageCommand},
+    {"apply", "load a package and apply it to this system, listing every place written", RunApplyCommand},
+    {"restore", "apply the Windows default icons and cursors, listing every place written", RunRestoreCommand},
 #endif
 };
 

@@ -64,6 +64,8 @@ SystemSession::SystemSession(const SessionOptions& options, std::ostream& err,
   ShellQueries& shell = SystemShell();
   page_.appPath = ApplicationDirectory(registry_);
   page_.themesDir = page_.appPath + "\\Themes";
+  // The Packages page's Include boxes start as they were left.
+  page_.include = SettingsStore(registry_).IncludeSwitches();
   CatalogueInputs inputs = SystemCatalogueInputs(registry_, shell, options.view, page_.appPath);
   if (options.os >= 0) {
     inputs.osVersion = options.os;

@@ -37,7 +37,8 @@ class SystemSession {
   Registry& registry() { return registry_; }
   ConsolePrompt& prompt() { return prompt_; }
   SlotCatalogue& catalogue() { return *catalogue_; }
-  // The page state of a program started in this application directory.
+  // The page state of a program started in this application directory, with the include
+  // switches the user left.
   PageState& page() { return page_; }
 
  private:
