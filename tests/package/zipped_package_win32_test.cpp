@@ -12,6 +12,7 @@
 #include "package_fixture.h"
 #include "platform/files.h"
 #include "platform/path_text.h"
+#include "platform/shell.h"
 #include "platform/shell_queries.h"
 #include "platform/win32_ini.h"
 #include "platform/zip_library.h"
@@ -103,11 +104,18 @@ TEST_F(ZippedPackageWin32, PackageInASubfolderIsFoundAndASecondArchiveGoesOverTh
   EXPECT_TRUE(gd::FileExists(themes + "\\Green\\Old.txt")) << "unpacked into the same folder";
 }
 
-TEST_F(ZippedPackageWin32, SavedArchiveReplacesAnOldOneAndInstallsAgain) {
+TEST_F(ZippedPackageWin32, OutsidePackageLoadsWithAShortcutAndPacksIntoAnArchive) {
   const std::string folder = scratch / "Packs\\Red";
   scratch.Write("Packs\\Red\\Red.gdtheme", "[Desktop Icons]\r\nMy Computer=%ThemeDir%r.ico\r\n");
   scratch.Write("Packs\\Red\\r.ico", "icon");
   const std::string archive = scratch.Write("Out\\Red.gd", "an old archive, not a zip at all");
+  ASSERT_EQ(Load(folder + "\\Red.gdtheme"), 1);
+  std::string target;
+  std::string iconFile;
+  int iconIndex = 0;
+  ASSERT_TRUE(ReadShortcut(themes + "\\Red.lnk", target, iconFile, iconIndex));
+  EXPECT_EQ(target, folder + "\\Red.gdtheme");
+
 
   FixedChooser chooser(archive);
   ZipLibraryTool tool(registry, prompt);
