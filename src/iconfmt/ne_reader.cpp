@@ -142,7 +142,8 @@ std::optional<IconFile> ReadLibraryIconsFromBytes(std::span<const std::uint8_t> 
     IconGroup& group = file.groups[g];
     group.images.reserve(count);
     for (std::uint16_t i = 0; i < count; ++i) {
-      reader.Seek(entriesStart + 14ull * i + 12);
+      reader.Seek(entriesStart + 14ull * i + 8);
+      const std::uint32_t bytesInGroup = reader.U32();
       std::uint16_t id = reader.U16();
       // The icon entry's id carries the integer bit 0x8000; a missing id falls back to the first.
       auto found = iconById.find(static_cast<std::uint16_t>(id ^ 0x8000));
@@ -152,7 +153,11 @@ std::optional<IconFile> ReadLibraryIconsFromBytes(std::span<const std::uint8_t> 
       auto length = Scaled(icon.length, table->shift);  // includes the fill after the image
       if (!offset || !length || !reader.Contains(*offset, *length) || !budget.Take(*length)) return std::nullopt;
       reader.Seek(*offset);
-      auto image = MakeImage(reader.Bytes(*length));
+      // The resource table counts whole alignment units; the group entry knows the image's
+      // own size, so the fill after it does not become part of the image.
+      const std::uint64_t imageLength =
+          bytesInGroup > 0 && bytesInGroup < *length ? bytesInGroup : *length;
+      auto image = MakeImage(reader.Bytes(imageLength));
       if (!reader.ok() || !image) return std::nullopt;
       group.images.push_back(std::move(*image));
     }

@@ -77,14 +77,19 @@ TEST(ReadLibraryIcons, IdentifiersMatchWithTheIntegerBitFlippedElseTheFirstImage
   EXPECT_FALSE(ReadLibraryIconsFromBytes(NeModule(layout), 0, false));
 }
 
-TEST(ReadLibraryIcons, ImageLengthsIncludeTheAlignmentFill) {
+TEST(ReadLibraryIcons, ImagesEndWhereTheirGroupEntrySaysNotAtTheAlignmentFill) {
   NeLayout layout{.shift = 4, .groups = {{0x8001, GroupDirectory({1})}}, .icons = {{0x8001, Image(9)}}, .names = {}};
   auto file = ReadLibraryIconsFromBytes(NeModule(layout), 0, false);
   ASSERT_TRUE(file);
-  const IconImage& image = file->groups.at(0).images.at(0);
-  EXPECT_EQ(image.size(), 752u) << "744 bytes in 47 units of 16";
-  const Bytes stored = Image(9);
-  EXPECT_TRUE(std::equal(stored.begin(), stored.end(), image.bytes.begin()));
+  EXPECT_EQ(file->groups.at(0).images.at(0).bytes, Image(9)) << "744 bytes stored in 47 units of 16";
+  // A group entry that claims more than the resource holds is not believed.
+  Bytes claimsTooMuch = GroupDirectory({1});
+  claimsTooMuch[6 + 8] = 0xFF;
+  claimsTooMuch[6 + 9] = 0xFF;
+  layout.groups[0].data = claimsTooMuch;
+  file = ReadLibraryIconsFromBytes(NeModule(layout), 0, false);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->groups.at(0).images.at(0).size(), 752u) << "the whole resource, fill included";
 }
 
 TEST(ReadLibraryIcons, RefusesBadHeadersAndGroupDirectories) {
