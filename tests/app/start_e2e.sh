@@ -2,9 +2,9 @@
 # Starts the real glimmerdeck.exe in the test prefix and checks how each kind of start ends:
 # the silent operations close by themselves, keywords without an action end at once, and a
 # package that cannot be loaded makes "/lt" fail without applying.
-#   start_e2e.sh WINE_RUN WINE_STATE GLIMMERDECK_EXE
+#   start_e2e.sh WINE_RUN WINE_STATE GLIMMERDECK_EXE REFRESHHOOK_DLL
 set -u
-wine_run=$1 state=$2 exe=$3
+wine_run=$1 state=$2 exe=$3 refreshhook=$4
 failures=0
 
 expect() {  # expect STATUS DESCRIPTION ARGS...
@@ -21,6 +21,9 @@ expect() {  # expect STATUS DESCRIPTION ARGS...
 
 key='HKLM\Software\Quillmoor\Vantafold\Glimmerdeck'
 "$wine_run" "$state" reg add "$key" /v Path /d 'C:\Program Files\Glimmerdeck' /f >/dev/null 2>&1
+# Restoring ends with the icon cache rebuild, which the companion library does.
+app_dir="$state/prefix/drive_c/Program Files/Glimmerdeck"
+mkdir -p "$app_dir" && cp "$refreshhook" "$app_dir/"
 
 expect 0 "restore without rebuild" /default2
 expect 0 "restore, keywords in another case" -DEFAULT

@@ -5,7 +5,7 @@
 # "reg query"), "/default" brings the defaults back, "gdctl apply --dry-run" writes nothing,
 # and a package that cannot be loaded applies nothing.
 #   silent_ops_e2e.sh WINE_RUN STATE GLIMMERDECK GDCTL VFZIP REFRESHHOOK SAMPLE_GD
-set -u
+set -u -o pipefail
 wine_run=$1 state=$2 program=$3 gdctl=$4 vfzip=$5 refreshhook=$6 sample=$7
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -22,7 +22,6 @@ archive='C:\samples\'$(basename "$sample")
 run reg add 'HKLM\Software\Quillmoor\Vantafold\Glimmerdeck' /v Path /d "$app" /f >/dev/null
 run reg add 'HKLM\Software\Quillmoor\Vantafold\Glimmerdeck' /v Version /d 1.0.0 /f >/dev/null
 run reg add 'HKLM\SOFTWARE\Quillmoor\Vantafold' /v VFZip /d "$app\\VFZip.dll" /f >/dev/null
-run reg add 'HKCU\Software\Wine' /v Version /d winxp /f >/dev/null
 
 catalogue() { run "$app_dir/gdctl.exe" catalogue 2>/dev/null | tr -d '\r'; }
 # "category<TAB>name<TAB>current icon" of every slot.

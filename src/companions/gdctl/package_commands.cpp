@@ -199,6 +199,12 @@ int Save(const std::string& target, const SessionOptions& options, std::ostream&
     err << "gdctl: a package file name ends in " << kPackageExtension << ": " << target << "\n";
     return 2;
   }
+  // As in the save dialog, the chosen folder must exist; the package gets a folder in it.
+  const std::string folder = RemoveTrailingBackslash(FolderOf(target));
+  if (!SystemShell().FileExists(folder)) {
+    err << "gdctl: no such folder: " << folder << "\n";
+    return 1;
+  }
   SystemSession session(options, err);
   SlotCatalogue& catalogue = session.catalogue();
   PageEvents events;
