@@ -86,7 +86,7 @@ void RegisterOutsidePackage(SlotCatalogue& catalogue, const PageState& state,
 }
 
 void ReadCategorySections(SlotCatalogue& catalogue, const PageState& state, PageEvents& events,
-                          const std::string& packageDirectory) {
+                          FillMarks& marks, const std::string& packageDirectory) {
   IniStore& ini = catalogue.system().ini;
   const CatalogueInputs& inputs = catalogue.inputs();
   for (int c = 0; c < kPackageCategoryCount; ++c) {
@@ -99,7 +99,7 @@ void ReadCategorySections(SlotCatalogue& catalogue, const PageState& state, Page
       // The value is read under the key as the file spells it, not as translated.
       std::string value;
       if (!ReadIniValue(ini, section, key, value, state.packageFile)) continue;
-      SetSlotFromValue(catalogue, events, c, *item, value, packageDirectory);
+      SetSlotFromValue(catalogue, events, c, *item, value, packageDirectory, &marks);
     }
   }
 }
@@ -120,7 +120,7 @@ std::optional<std::size_t> FindFileType(const SlotCatalogue& catalogue, std::str
 }
 
 void ReadCustomIcons(SlotCatalogue& catalogue, const PageState& state, PageEvents& events,
-                     const std::string& packageDirectory) {
+                     FillMarks& marks, const std::string& packageDirectory) {
   IniStore& ini = catalogue.system().ini;
   const std::string section(kCustomIconsSection);
   for (const std::string& key : ReadSectionKeys(ini, state.packageFile, section)) {
@@ -128,7 +128,8 @@ void ReadCustomIcons(SlotCatalogue& catalogue, const PageState& state, PageEvent
     std::string value;
     if (!ReadIniValue(ini, section, key, value, state.packageFile)) continue;
     if (const std::optional<std::size_t> item = FindFileType(catalogue, key)) {
-      SetSlotFromValue(catalogue, events, category::kFiles, *item, value, packageDirectory);
+      SetSlotFromValue(catalogue, events, category::kFiles, *item, value, packageDirectory,
+                       &marks);
       continue;
     }
     const PackageIconRef ref =
@@ -163,13 +164,14 @@ std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, int category
 
 bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, int category,
                       std::size_t item, std::string_view value,
-                      std::string_view packageDirectory) {
+                      std::string_view packageDirectory, FillMarks* marks) {
   // A value may point outside the package folder (the format allows it): loading only reads
   // the reference, so it is taken as it is; it must still fit a path buffer.
   const PackageIconRef ref =
       ResolvePackageValue(value, packageDirectory, catalogue.inputs().paths);
   if (!ref.fitsPathBuffer) return false;
   IconSlot& slot = *catalogue.Entries(category)[item].slot;
+  if (marks) marks->Add(slot);
   if (catalogue.SetSlotIcon(slot, ref.path, ref.index) == 0) return false;
   events.SlotRefreshed(category, static_cast<int>(item));
   return true;
@@ -197,21 +199,22 @@ int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
   }
   RegisterOutsidePackage(catalogue, state, events, host);
 
+  FillMarks marks = FillMarks::OfChangedSlots(catalogue);
   if (settings.restoreIcons != 0) host.RestoreAllIcons(true);
   if (settings.restoreCursors == 1 && state.include[category::kCursors]) {
     host.RestoreAllCursors(true);
   }
 
   const std::string packageDirectory = PackageDirectory(state.packageFile);
-  ReadCategorySections(catalogue, state, events, packageDirectory);
-  ReadCustomIcons(catalogue, state, events, packageDirectory);
+  ReadCategorySections(catalogue, state, events, marks, packageDirectory);
+  ReadCustomIcons(catalogue, state, events, marks, packageDirectory);
 
   const bool localUpdate = catalogue.inputs().view == CatalogueView::LocalUpdate;
   if (settings.smartLoad != 0 && localUpdate) {
-    RunSmartLoad(catalogue, state.include, events, state.packageFile);
+    RunSmartLoad(catalogue, state.include, events, marks, state.packageFile);
   }
   if (settings.quickLaunchLoad == 1 && localUpdate) {
-    RunQuickLaunchLoad(catalogue, state.include, events);
+    RunQuickLaunchLoad(catalogue, state.include, events, marks);
   }
 
   events.TitleChanged();

@@ -10,6 +10,7 @@
 
 #include "catalogue/page_state.h"
 #include "catalogue/slot_catalogue.h"
+#include "package/fill_marks.h"
 #include "package/package_host.h"
 
 namespace gd {
@@ -35,9 +36,9 @@ std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, int category
 
 // Sets the item's pending icon from a package value read against the package directory, and
 // tells the page when that changed it. False when the value names no usable reference or
-// changed nothing.
+// changed nothing. A usable reference marks the slot as given an icon, changed or not.
 bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, int category,
                       std::size_t item, std::string_view value,
-                      std::string_view packageDirectory);
+                      std::string_view packageDirectory, FillMarks* marks = nullptr);
 
 }  // namespace gd

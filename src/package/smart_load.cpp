@@ -76,15 +76,15 @@ std::optional<std::size_t> FindTarget(const SlotCatalogue& catalogue, int catego
 }
 
 int Fill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
-         const FillRow& row) {
-  return SmartFill(catalogue, include, events, row.targetCategory, row.targetName,
+         FillMarks& marks, const FillRow& row) {
+  return SmartFill(catalogue, include, events, marks, row.targetCategory, row.targetName,
                    row.sourceCategory, row.sourceName);
 }
 
 // When the package names the old desktop "In Box" that this system has no slot for, its
 // value still reaches the start menu's E-mail.
 void FillMailFromInBox(SlotCatalogue& catalogue, const IncludeFlags& include,
-                       PageEvents& events, const std::string& packageFile) {
+                       PageEvents& events, FillMarks& marks, const std::string& packageFile) {
   if (!include[category::kStart]) return;
   const std::optional<std::size_t> item = FindItem(catalogue, category::kStart, "E-mail");
   if (!item) return;
@@ -93,14 +93,15 @@ void FillMailFromInBox(SlotCatalogue& catalogue, const IncludeFlags& include,
                     "In Box", value, packageFile)) {
     return;
   }
-  if (catalogue.Entries(category::kStart)[*item].slot->IsChanged()) return;
-  SetSlotFromValue(catalogue, events, category::kStart, *item, value, FolderOf(packageFile));
+  if (marks.Has(*catalogue.Entries(category::kStart)[*item].slot)) return;
+  SetSlotFromValue(catalogue, events, category::kStart, *item, value, FolderOf(packageFile),
+                   &marks);
 }
 
 }  // namespace
 
 int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
-              int targetCategory, std::string_view targetName, int sourceCategory,
+              FillMarks& marks, int targetCategory, std::string_view targetName, int sourceCategory,
               std::string_view sourceName) {
   if (targetCategory < 0 || targetCategory >= kCategoryCount) return 0;
   if (sourceCategory < 0 || sourceCategory >= kCategoryCount) return 0;
@@ -111,37 +112,38 @@ int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents&
   const std::optional<std::size_t> target = FindTarget(catalogue, targetCategory, targetName);
   if (!target) return 0;
   IconSlot& targetSlot = *catalogue.Entries(targetCategory)[*target].slot;
-  if (targetSlot.IsChanged()) return 0;
+  if (marks.Has(targetSlot)) return 0;
   const std::optional<std::size_t> source = FindItem(catalogue, sourceCategory, sourceName);
   if (!source) return 0;
   const IconSlot& sourceSlot = *catalogue.Entries(sourceCategory)[*source].slot;
-  if (!sourceSlot.IsChanged()) return 0;
+  if (!marks.Has(sourceSlot)) return 0;
   // A copy, not a comparison: the target is marked changed even where the source's icon
   // happens to be the target's current one, and a missing image stays marked.
   targetSlot.iconPath = sourceSlot.iconPath;
   targetSlot.iconIndex = sourceSlot.iconIndex;
   targetSlot.flags |= slotflag::kChanged;
+  marks.Add(targetSlot);
   events.SlotRefreshed(targetCategory, static_cast<int>(*target));
   return 1;
 }
 
 void RunSmartLoad(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
-                  const std::string& packageFile) {
-  Fill(catalogue, include, events, kFirstRow);
+                  FillMarks& marks, const std::string& packageFile) {
+  Fill(catalogue, include, events, marks, kFirstRow);
   if (catalogue.inputs().osVersion == os::kWindowsXp) {
     for (const FillRow& row : kXpRows) {
-      if (Fill(catalogue, include, events, row) == 0 && &row == &kXpRows.back()) {
-        FillMailFromInBox(catalogue, include, events, packageFile);
+      if (Fill(catalogue, include, events, marks, row) == 0 && &row == &kXpRows.back()) {
+        FillMailFromInBox(catalogue, include, events, marks, packageFile);
       }
     }
   }
-  for (const FillRow& row : kOtherRows) Fill(catalogue, include, events, row);
+  for (const FillRow& row : kOtherRows) Fill(catalogue, include, events, marks, row);
 }
 
 void RunQuickLaunchLoad(SlotCatalogue& catalogue, const IncludeFlags& include,
-                        PageEvents& events) {
+                        PageEvents& events, FillMarks& marks) {
   catalogue.BuildCategory(category::kQuickLaunch);
-  for (const FillRow& row : kQuickLaunchRows) Fill(catalogue, include, events, row);
+  for (const FillRow& row : kQuickLaunchRows) Fill(catalogue, include, events, marks, row);
 }
 
 }  // namespace gd

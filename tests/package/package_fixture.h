@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -29,7 +30,10 @@ class FakeHost final : public PackageHost {
  public:
   explicit FakeHost(test::FakeShell& shell) : shell_(shell) {}
 
-  void RestoreAllIcons(bool includedOnly) override { iconRestores.push_back(includedOnly); }
+  void RestoreAllIcons(bool includedOnly) override {
+    iconRestores.push_back(includedOnly);
+    if (restoreIcons) restoreIcons();
+  }
   void RestoreAllCursors(bool includedOnly) override { cursorRestores.push_back(includedOnly); }
   // Unpacks by making the files the test put in `archiveContents` exist under the folder.
   std::optional<std::string> InstallZippedPackage(const std::string& archive) override {
@@ -44,6 +48,7 @@ class FakeHost final : public PackageHost {
     return true;
   }
 
+  std::function<void()> restoreIcons;  // what restoring does to the test's slots, if anything
   std::vector<bool> iconRestores;
   std::vector<bool> cursorRestores;
   std::vector<std::string> installed;

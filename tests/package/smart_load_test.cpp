@@ -42,6 +42,26 @@ TEST_F(SmartLoadTest, RelatedSlotsGetTheIconsThePackageGave) {
   EXPECT_EQ(Slot(2, "Programs Group").iconIndex, 3);
 }
 
+TEST_F(SmartLoadTest, LoadingTheAppliedPackageAgainFillsTheSameSlots) {
+  Write(kBlue, "Drive Icons", {{"Hard Drive", "%ThemeDir%Blue.icl,1"}});
+  const char* const drives[] = {"Hard Drive", "Network Drive (connected)", "Network Drive (offline)"};
+  // Applied before: the hard drive and the two drives filled from it show the package's icon.
+  for (const char* name : drives) {
+    IconSlot& slot = *catalogue->Find(3, name);
+    slot.iconPath = slot.currentPath = kBlueDir + "Blue.icl";
+    slot.iconIndex = slot.currentIndex = 1;
+  }
+  // Restoring first gives each drive its default back and marks it changed.
+  host.restoreIcons = [&] {
+    for (auto& entry : catalogue->Entries(3)) catalogue->RestoreSlot(*entry.slot, false, true);
+  };
+  ASSERT_EQ(Load(kBlue), 1);
+  for (const char* name : drives) {
+    EXPECT_EQ(Slot(3, name).iconPath, kBlueDir + "Blue.icl") << name;
+    EXPECT_EQ(Slot(3, name).iconIndex, 1) << name;
+  }
+}
+
 TEST_F(SmartLoadTest, IncludeSwitchesAndTheSettingLimitTheTargets) {
   Write(kBlue, "Folder Icons", {{"Program Group", "%ThemeDir%Blue.icl,3"}});
   Write(kBlue, "Start Icons", {{"Settings - Printers", "%ThemeDir%Blue.icl,4"}});
@@ -70,15 +90,19 @@ TEST_F(SmartLoadTest, FillCopiesWithoutComparingAndKeepsTheMissingMark) {
   source.iconPath = target.currentPath;
   source.flags |= slotflag::kChanged;
   target.flags |= slotflag::kMissingImage;
-  EXPECT_EQ(SmartFill(*catalogue, state.include, events, 3, "Network Drive (c", 3, "hard drive"),
+  FillMarks marks = FillMarks::OfChangedSlots(*catalogue);
+  EXPECT_EQ(SmartFill(*catalogue, state.include, events, marks, 3, "Network Drive (c", 3,
+                      "hard drive"),
             1);
   EXPECT_TRUE(target.IsChanged());
   EXPECT_EQ(target.flags & slotflag::kMissingImage, slotflag::kMissingImage);
   EXPECT_EQ(events.refreshed, (std::vector<std::pair<int, int>>{{3, 1}}));
   // Filled once, never again; an unchanged source fills nothing.
-  EXPECT_EQ(SmartFill(*catalogue, state.include, events, 3, "Network Drive (c", 3, "Hard Drive"),
+  EXPECT_EQ(SmartFill(*catalogue, state.include, events, marks, 3, "Network Drive (c", 3,
+                      "Hard Drive"),
             0);
-  EXPECT_EQ(SmartFill(*catalogue, state.include, events, 3, "Network Drive (o", 3, "CD-ROM Drive"),
+  EXPECT_EQ(SmartFill(*catalogue, state.include, events, marks, 3, "Network Drive (o", 3,
+                      "CD-ROM Drive"),
             0);
 }
 
