@@ -8,11 +8,11 @@
 #include "app/command_line.h"
 #include "app/settings_store.h"
 #include "app/start_flags.h"
+#include "platform/program_identity.h"
 #include "platform/prompt.h"
 
 namespace gd {
 
-inline constexpr const char* kAppTitle = "Glimmerdeck";
 inline constexpr const char* kNotInstalledMessage =
     "Error: Application path not found.\n\nPlease run the Glimmerdeck setup again to correct "
     "this problem.";

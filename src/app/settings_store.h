@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "catalogue/page_state.h"
+#include "platform/program_identity.h"
 #include "platform/registry.h"
 
 namespace gd {
 
-inline constexpr std::string_view kProgramKey = "Software\\Quillmoor\\Glimmerdeck";
 inline constexpr std::string_view kRecentKey = "Software\\Quillmoor\\Glimmerdeck\\Recent";
 inline constexpr std::string_view kPluginsKey = "Software\\Quillmoor\\Glimmerdeck\\Plugins";
 inline constexpr std::string_view kInstallKey = "Software\\Quillmoor\\Vantafold\\Glimmerdeck";

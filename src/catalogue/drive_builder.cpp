@@ -6,6 +6,7 @@
 
 #include "catalogue/builders.h"
 #include "platform/os_version.h"
+#include "platform/program_identity.h"
 
 namespace gd {
 namespace {
@@ -16,9 +17,7 @@ constexpr const char* kShellIconsKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
 constexpr const char* kDriveIconsKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\DriveIcons\\";
-constexpr const char* kProgramKey = "Software\\Quillmoor\\Glimmerdeck";
 constexpr const char* kDriveModeValue = "Drive Mode";
-constexpr const char* kAppTitle = "Glimmerdeck";
 
 struct SharedDrive {
   const char* name;

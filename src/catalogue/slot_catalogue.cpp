@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "platform/program_identity.h"
 #include "platform/text_case.h"
 
 namespace gd {
@@ -10,7 +11,6 @@ namespace {
 
 constexpr std::string_view kShellIconsKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
-constexpr std::string_view kProgramKey = "Software\\Quillmoor\\Glimmerdeck";
 
 bool Unset(const std::string& text) { return text.empty() || text == kRegTextSentinel; }
 

@@ -7,6 +7,7 @@
 #include "catalogue/builders.h"
 #include "platform/os_version.h"
 #include "platform/path_text.h"
+#include "platform/program_identity.h"
 
 namespace gd {
 namespace {
@@ -21,7 +22,6 @@ constexpr std::string_view kPolicies =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer";
 constexpr std::string_view kExplorerClsid =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\";
-constexpr std::string_view kProgramKey = "Software\\Quillmoor\\Glimmerdeck";
 
 constexpr std::string_view kStartMenuNotice =
     "The icons for the WindowsXP Classic Start Menu cannot be changed.\n\nThis is currently a "

@@ -10,12 +10,12 @@
 #include "package/package_loader.h"
 #include "package/zipped_package.h"
 #include "platform/path_text.h"
+#include "platform/program_identity.h"
 #include "platform/text_case.h"
 
 namespace gd {
 namespace {
 
-constexpr const char* kAppTitle = "Glimmerdeck";
 constexpr std::size_t kDroppedPathLength = kMaxPath - 1;
 
 // The message with its one "%s" replaced; the text goes in as it is, percent signs and all.

@@ -9,12 +9,12 @@
 #include "iconfmt/library_builder.h"
 #include "package/package_format.h"
 #include "package/slot_aliases.h"
+#include "platform/program_identity.h"
 #include "platform/text_case.h"
 
 namespace gd {
 namespace {
 
-constexpr std::string_view kAppTitle = "Glimmerdeck";
 constexpr std::string_view kOverwriteQuestion =
     "Are you sure you want to overwrite the icon package:\n\n";
 // Cursor slots of the Local Update view show this program's own placeholder when the system

@@ -1,4 +1,5 @@
 // Writing changed slots into the registry, desktop.ini files and Quick Launch shortcuts.
+#include "platform/program_identity.h"
 #include "system/apply.h"
 
 #include <cctype>
@@ -12,7 +13,6 @@
 namespace gd {
 namespace {
 
-constexpr std::string_view kProgramKey = "Software\\Quillmoor\\Glimmerdeck";
 constexpr std::string_view kShellIconsKey =
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
 constexpr std::string_view kShellFoldersKey =
@@ -26,7 +26,6 @@ constexpr std::string_view kScheduledTasksKey =
 constexpr std::string_view kQuickLaunchFolder = "\\Microsoft\\Internet Explorer\\Quick Launch\\";
 constexpr std::string_view kDefaultIconSuffix = "\\DefaultIcon";
 constexpr const char* kShellClassInfo = ".ShellClassInfo";
-constexpr const char* kAppTitle = "Glimmerdeck";
 constexpr unsigned kCdRomDrive = 5;
 
 bool Unset(const std::string& text) { return text.empty() || text == kRegTextSentinel; }

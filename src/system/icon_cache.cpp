@@ -1,9 +1,8 @@
 // The icon cache rebuild over the registry, the shell, the prompt and the companion library.
 #include "system/icon_cache.h"
 
-#include "app/application.h"
-#include "app/settings_store.h"
 #include "platform/os_version.h"
+#include "platform/program_identity.h"
 
 namespace gd {
 namespace {

@@ -1,4 +1,5 @@
 // Putting every slot of the restored categories back to its Windows default.
+#include "platform/program_identity.h"
 #include "system/restore.h"
 
 #include "platform/os_version.h"
@@ -6,8 +7,6 @@
 namespace gd {
 namespace {
 
-constexpr std::string_view kProgramKey = "Software\\Quillmoor\\Glimmerdeck";
-constexpr const char* kAppTitle = "Glimmerdeck";
 
 bool Confirmed(SlotCatalogue& catalogue, const char* question) {
   const PromptAnswer answer = catalogue.system().prompt.Ask(
