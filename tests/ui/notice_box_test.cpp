@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/dialog_driver_win32.h"
 #include "ui/notice_box.h"
 #include "ui/notice_box_ids.h"
 #include "ui/notice_layout.h"
@@ -31,44 +32,6 @@ HWND FindNoticeBox() {
       reinterpret_cast<LPARAM>(&found));
   return found;
 }
-
-// Calls `act` once with the opened box, from a thread timer that the box's modal loop
-// dispatches. A box that the action left open is ended with -2 so that no test hangs.
-class BoxDriver {
- public:
-  explicit BoxDriver(std::function<void(HWND)> act) : act_(std::move(act)) {
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, 10, &BoxDriver::OnTimer);
-  }
-  ~BoxDriver() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-  BoxDriver(const BoxDriver&) = delete;
-  BoxDriver& operator=(const BoxDriver&) = delete;
-
-  bool acted() const { return acted_; }
-
- private:
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    BoxDriver* self = current_;
-    if (self == nullptr) return;
-    const HWND box = FindNoticeBox();
-    if (box == nullptr) return;
-    if (!self->acted_) {
-      self->acted_ = true;
-      self->act_(box);
-    } else if (++self->ticksAfterAct_ > 300) {
-      EndDialog(box, -2);
-    }
-  }
-
-  static inline thread_local BoxDriver* current_ = nullptr;
-  std::function<void(HWND)> act_;
-  UINT_PTR timer_ = 0;
-  bool acted_ = false;
-  int ticksAfterAct_ = 0;
-};
 
 struct ControlView {
   HWND window = nullptr;
@@ -144,10 +107,10 @@ BoxRun ShowBox(const std::string& text, const std::string& caption, std::uint32_
   BoxRun run;
   NoticeDialog box;
   box.SetNotice(text, caption, flags);
-  BoxDriver driver([&](HWND window) {
+  test::DialogDriver driver(FindNoticeBox, [&](HWND window) {
     run.view = Look(window);
     answer(window, run.view);
-  });
+  }, -2);
   run.result = box.Show(nullptr);
   EXPECT_TRUE(driver.acted());
   return run;
@@ -274,12 +237,12 @@ TEST(NoticeBoxDialog, ShowsTheRequestOverItsOwnerAndReportsTheAnswerAndTheTick) 
   BoxView view;
   NoticeResult result;
   {
-    BoxDriver driver([&](HWND box) {
+    test::DialogDriver driver(FindNoticeBox, [&](HWND box) {
       seenOwner = GetWindow(box, GW_OWNER);
       view = Look(box);
       Click(view.checkBox.window);
       if (!view.buttons.empty()) Click(view.buttons[0].window);
-    });
+    }, -2);
     result = notices.Show({kRestrictionText, "Apply Glimmerkit", PromptIcon::Information,
                            PromptButtons::YesNoCancel});
     EXPECT_TRUE(driver.acted());
