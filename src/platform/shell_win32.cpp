@@ -71,6 +71,22 @@ bool WriteShortcut(const std::string& shortcut, const std::string& target,
   return SUCCEEDED(link.file->Save(widePath.c_str(), TRUE));
 }
 
+bool SetShortcutIconLocation(const std::string& shortcut, const std::string& iconFile,
+                             int iconIndex) {
+  // A read-only shortcut stays as it is even where the file system would let the owner write.
+  const DWORD attributes = GetFileAttributesA(shortcut.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    return false;
+  }
+  ComScope com;
+  ShellLink link;
+  if (!CreateShellLink(link)) return false;
+  const std::wstring widePath = Widen(shortcut);
+  if (FAILED(link.file->Load(widePath.c_str(), STGM_READ))) return false;
+  if (FAILED(link.link->SetIconLocation(iconFile.c_str(), iconIndex))) return false;
+  return SUCCEEDED(link.file->Save(widePath.c_str(), TRUE));
+}
+
 bool ShellOpen(const std::string& fileOrAddress, const std::string& parameters) {
   SHELLEXECUTEINFOA info{};
   info.cbSize = sizeof info;

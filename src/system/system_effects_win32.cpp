@@ -6,7 +6,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "platform/com.h"
+#include "platform/shell.h"
 #include "platform/unique_handle.h"
 
 namespace gd {
@@ -17,15 +17,6 @@ HIMAGELIST SystemImageList(UINT sizeFlag) {
   SHFILEINFOA info{};
   return reinterpret_cast<HIMAGELIST>(
       SHGetFileInfoA("c:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | sizeFlag));
-}
-
-std::wstring Widen(const std::string& text) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-  wide.pop_back();
-  return wide;
 }
 
 }  // namespace
@@ -49,25 +40,7 @@ bool Win32SystemEffects::ReplaceSystemImage(int imageIndex, const std::string& i
 
 bool Win32SystemEffects::SetShortcutIcon(const std::string& shortcut, const std::string& iconFile,
                                          int iconIndex) {
-  ComScope com;
-  ComPtr<IShellLinkA> link;
-  ComPtr<IPersistFile> file;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              link.out())) ||
-      FAILED(link->QueryInterface(IID_IPersistFile, file.out()))) {
-    return false;
-  }
-  // A read-only shortcut stays as it is even where the file system would let the owner write.
-  const DWORD attributes = GetFileAttributesA(shortcut.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-    return false;
-  }
-  const std::wstring path = Widen(shortcut);
-  // Only an existing shortcut is changed: saving after a failed load would replace the file
-  // by a new, empty shortcut.
-  if (FAILED(file->Load(path.c_str(), STGM_READ))) return false;
-  if (FAILED(link->SetIconLocation(iconFile.c_str(), iconIndex))) return false;
-  return SUCCEEDED(file->Save(path.c_str(), TRUE));
+  return SetShortcutIconLocation(shortcut, iconFile, iconIndex);
 }
 
 void Win32SystemEffects::NotifyAssociationsChanged() {
