@@ -89,5 +89,12 @@ for mode in 0 1 2; do
   [ "$compared" -ge 40 ] || fail "mode $mode: only $compared slots compared"
 done
 
+# Saving over a package kept outside Themes writes the new version into Themes, and leaves
+# the old one where it was.
+run reg add "$install_key" /v Path /d "$app" /f >/dev/null
+again=$(gd package save 'C:\out\mode0\Round0\Round0.gdtheme')
+[ "$again" = "$app\\Themes\\Round0\\Round0.gdtheme" ] || fail "saving over an outside package: $again"
+[ -f "$prefix/drive_c/out/mode0/Round0/Round0.gdtheme" ] || fail "the outside package is gone"
+
 echo "$failures failed"
 [ "$failures" = 0 ]

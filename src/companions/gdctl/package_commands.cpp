@@ -209,13 +209,17 @@ int Save(const std::string& target, const SessionOptions& options, std::ostream&
   SlotCatalogue& catalogue = session.catalogue();
   PageEvents events;
   ConsoleSaveHost host(target, catalogue.inputs().paths);
+  // An existing package file is replaced, and the result then lies under Themes.
+  const bool replaces = SystemShell().FileExists(target);
   SavePackage(catalogue, session.page(), events, host, true);
-  const SaveLocation location = PlanSaveLocation(target, false, session.page().appPath);
-  if (!SystemShell().FileExists(location.packagePath)) {
-    err << "gdctl: the package file could not be written: " << location.packagePath << "\n";
+  const SaveLocation location = PlanSaveLocation(target, replaces, session.page().appPath);
+  const std::string written =
+      replaces ? location.finalFolder + "\\" + FileName(target) : location.packagePath;
+  if (!SystemShell().FileExists(written)) {
+    err << "gdctl: the package file could not be written: " << written << "\n";
     return 1;
   }
-  out << location.packagePath << "\n";
+  out << written << "\n";
   return 0;
 }
 
