@@ -1,9 +1,12 @@
-// The real main window dialog run modally (invisibly, with Wine's null driver): the silent
-// operations close it again inside its initialisation and call the right operations.
+// The main window and the hand-over block under Wine. The window runs modally and invisibly;
+// the silent operations close it inside its initialisation, having called their operations.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <cstring>
+
+#include "app/handover_block_win32.h"
 #include "support/memory_registry.h"
 #include "support/scripted_prompt.h"
 #include "ui/main_window.h"
@@ -12,88 +15,77 @@
 namespace gd {
 namespace {
 
+using Calls = std::vector<std::string>;
+
 class RecordingOperations final : public PageOperations {
  public:
-  bool loadSucceeds = true;
-  bool changesSlots = false;  // load and restore leave changes for Apply, and a cache rebuild
-  std::vector<std::string> calls;
+  bool loadSucceeds = true, changesSlots = false;  // load and restore leave changes to apply
+  Calls calls;
   AppState seen;
-
-  bool LoadPackage(AppState& state) override {
-    calls.push_back("load " + state.page.packageFile);
-    seen = state;
-    LeaveChanges(state);
-    return loadSucceeds;
-  }
-  void RestoreAllIconsQuietly(AppState& state) override {
-    calls.push_back("restore icons");
-    seen = state;
-    LeaveChanges(state);
-  }
-  void LeaveChanges(AppState& state) const {
-    state.page.pendingChanges = changesSlots;
-    state.page.needCacheRebuild = changesSlots;
-  }
+  bool LoadPackage(AppState& state) override { return Record("load " + state.page.packageFile, state), loadSucceeds; }
+  void RestoreAllIconsQuietly(AppState& state) override { Record("restore icons", state); }
   void RestoreAllCursorsQuietly(AppState&) override { calls.push_back("restore cursors"); }
   void ApplyToSystem(AppState&) override { calls.push_back("apply"); }
   void RebuildIconCache(AppState&) override { calls.push_back("rebuild"); }
+  void Record(const std::string& call, AppState& state) {
+    calls.push_back(call), seen = state;
+    state.page.pendingChanges = state.page.needCacheRebuild = changesSlots;
+  }
 };
 
-class MainWindowTest : public ::testing::Test {
- protected:
-  int RunWindow(CommandLineMode mode, const std::string& packageFile) {
-    WindowStart start;
-    start.appPath = "C:\\Program Files\\Glimmerdeck";
-    start.packageFile = packageFile;
-    start.flags = StartFlagsFor(mode);
-    MainWindow window(start, settings, prompt, operations);
-    const INT_PTR result = window.RunModal(GetModuleHandleA(nullptr), IDD_MAIN_WINDOW, nullptr);
-    EXPECT_NE(result, -1);
-    return window.ExitCode();
-  }
-
+TEST(MainWindow, SilentOperationsApplyWhatTheyChangedAndRebuildUnlessToldAndAFailedLoadIsCancelled) {
   test::MemoryRegistry backend;
   Registry registry{backend};
   SettingsStore settings{registry};
   test::ScriptedPrompt prompt;
   RecordingOperations operations;
-};
-
-TEST_F(MainWindowTest, RestoreDefaultsClosesWithoutShowingAndSetsTheDirectories) {
-  EXPECT_EQ(RunWindow(CommandLineMode::RestoreDefaultsNoRebuild, ""), 0);
-  EXPECT_EQ(operations.calls, (std::vector<std::string>{"restore icons", "restore cursors"}));
+  auto run = [&](CommandLineMode mode, const std::string& packageFile) {
+    WindowStart start{.appPath = "C:\\Program Files\\Glimmerdeck", .packageFile = packageFile, .flags = StartFlagsFor(mode),
+                      .interactive = false};
+    operations.calls.clear();
+    MainWindow window(start, settings, prompt, operations);
+    EXPECT_NE(window.RunModal(GetModuleHandleA(nullptr), IDD_MAIN_WINDOW, nullptr), -1);
+    return window.ExitCode();
+  };
+  const std::string blue = "C:\\Themes\\Blue\\Blue.gdtheme";
+  EXPECT_EQ(run(CommandLineMode::RestoreDefaultsNoRebuild, ""), 0);
+  EXPECT_EQ(operations.calls, (Calls{"restore icons", "restore cursors"})) << "nothing changed: nothing applied";
   EXPECT_EQ(operations.seen.page.themesDir, "C:\\Program Files\\Glimmerdeck\\Themes");
-  EXPECT_FALSE(operations.seen.windowsDir.empty());
-  EXPECT_FALSE(operations.seen.systemDir.empty());
-  EXPECT_GE(operations.seen.osVersion, 4);
-  EXPECT_TRUE(prompt.requests.empty());
-  // A window that was never shown leaves no position behind.
-  EXPECT_EQ(settings.ReadText(TextSetting::WindowLeft), "ERROR");
-}
-
-TEST_F(MainWindowTest, LoadAndApplyLoadsTheGivenPackageAndRemembersIt) {
-  EXPECT_EQ(RunWindow(CommandLineMode::LoadAndApply, "C:\\Themes\\Blue\\Blue.gdtheme"), 0);
-  EXPECT_EQ(operations.calls, (std::vector<std::string>{"load C:\\Themes\\Blue\\Blue.gdtheme"}));
-  // Nothing changed a slot, so Apply stayed disabled and nothing was written.
-  EXPECT_EQ(settings.RecentPackages(1), (std::vector<std::string>{"C:\\Themes\\Blue\\Blue.gdtheme"}));
-}
-
-TEST_F(MainWindowTest, SilentOperationsApplyWhatTheyChangedAndRebuildTheCacheUnlessTold) {
-  operations.changesSlots = true;
-  EXPECT_EQ(RunWindow(CommandLineMode::LoadAndApply, "C:\\Themes\\Blue\\Blue.gdtheme"), 0);
-  EXPECT_EQ(operations.calls, (std::vector<std::string>{"load C:\\Themes\\Blue\\Blue.gdtheme",
-                                                        "apply", "rebuild"}));
-  operations.calls.clear();
-  EXPECT_EQ(RunWindow(CommandLineMode::RestoreDefaultsNoRebuild, ""), 0);
-  EXPECT_EQ(operations.calls,
-            (std::vector<std::string>{"restore icons", "restore cursors", "apply"}));
-}
-
-TEST_F(MainWindowTest, AFailedSilentLoadIsCancelledAndAppliesNothing) {
   operations.loadSucceeds = false;
-  EXPECT_EQ(RunWindow(CommandLineMode::LoadAndApply, "C:\\missing.gdtheme"), kExitCancelled);
-  EXPECT_EQ(operations.calls, (std::vector<std::string>{"load C:\\missing.gdtheme"}));
+  EXPECT_EQ(run(CommandLineMode::LoadAndApply, "C:\\missing.gdtheme"), 4) << "cancelled";
+  EXPECT_EQ(operations.calls, Calls{"load C:\\missing.gdtheme"});
   EXPECT_TRUE(settings.RecentPackages(10).empty());
+  operations.loadSucceeds = operations.changesSlots = true;
+  EXPECT_EQ(run(CommandLineMode::LoadAndApply, blue), 0);
+  EXPECT_EQ(operations.calls, (Calls{"load " + blue, "apply", "rebuild"}));
+  EXPECT_EQ(settings.RecentPackages(1), Calls{blue});
+  EXPECT_EQ(run(CommandLineMode::RestoreDefaultsNoRebuild, ""), 0);
+  EXPECT_EQ(operations.calls, (Calls{"restore icons", "restore cursors", "apply"}));
+  EXPECT_TRUE(prompt.requests.empty());
+}
+
+// Named objects are shared by the whole session, so the cases run one after another here.
+TEST(HandoverBlock, TheFirstWindowFillsItASecondLeavesItAndASenderWritesThePath) {
+  {
+    HandoverBlock block;
+    ASSERT_TRUE(block.Publish(reinterpret_cast<HWND>(0x1234), "C:\\Themes\\First\\First.gdtheme"));
+    const HANDLE mapping = OpenFileMappingA(FILE_MAP_WRITE, FALSE, "Glimmerdeck");
+    auto* bytes = static_cast<char*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 264));
+    ASSERT_NE(bytes, nullptr);
+    EXPECT_EQ(std::string(bytes, 4), std::string("\x34\x12\0\0", 4)) << "the window handle";
+    EXPECT_STREQ(bytes + 4, "C:\\Themes\\First\\First.gdtheme");
+    EXPECT_TRUE(HandoverBlock().Publish(reinterpret_cast<HWND>(0x99), "C:\\other.gdtheme")) << "the lock was released";
+    EXPECT_EQ(std::string(bytes, 4), std::string("\x34\x12\0\0", 4)) << "a second window leaves the block alone";
+    std::strcpy(bytes + 4, "D:\\handed.gdtheme");
+    EXPECT_EQ(block.ReadHandedPath(), std::optional<std::string>("D:\\handed.gdtheme"));
+    UnmapViewOfFile(bytes);
+    CloseHandle(mapping);
+  }
+  // The block vanished with its last handle; the next window makes a new one, cutting the path.
+  HandoverBlock block;
+  EXPECT_FALSE(block.ReadHandedPath().has_value());
+  ASSERT_TRUE(block.Publish(nullptr, std::string(400, 'x')));
+  EXPECT_EQ(block.ReadHandedPath(), std::optional<std::string>(std::string(259, 'x')));
 }
 
 }  // namespace

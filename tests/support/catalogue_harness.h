@@ -21,8 +21,7 @@ class CatalogueHarness {
  protected:
   // A new, empty catalogue over this harness's system.
   SlotCatalogue& MakeCatalogue(const CatalogueInputs& inputs) {
-    catalogue = std::make_unique<SlotCatalogue>(
-        inputs, CatalogueSystem{registry, ini, shell, prompt, notice});
+    catalogue = std::make_unique<SlotCatalogue>(inputs, CatalogueSystem{registry, ini, shell, prompt, notice});
     return *catalogue;
   }
   std::vector<std::string> NamesIn(int category) const {
