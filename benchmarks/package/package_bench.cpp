@@ -19,7 +19,7 @@
 #include "package/package_loader.h"
 #include "package/slot_aliases.h"
 #include "platform/shell_queries.h"
-#include "platform/win32_ini.h"
+#include "platform/ini_win32.h"
 #include "support/memory_ini.h"
 #include "support/reg_file.h"
 #include "support/scratch_folder.h"

@@ -2,7 +2,7 @@
 // Windows defaults, applying to the system and rebuilding the shell's icon cache.
 #pragma once
 
-#include "app/page_operations.h"
+#include "ui/page_operations.h"
 #include "catalogue/slot_catalogue.h"
 #include "package/package_host.h"
 #include "system/icon_cache.h"

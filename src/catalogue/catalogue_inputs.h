@@ -28,6 +28,20 @@ struct CatalogueInputs {
   bool silentStart = false;  // the window runs a silent operation: no notices
 };
 
+class SlotCatalogue;
+
+// Where slots from outside the catalogue's own tables go: applications that put an object of
+// their own on the desktop or into My Computer.
+enum class ExtraSlotPlace { Desktop, MyComputer };
+
+// Adds those slots to a list being built. The catalogue only asks; the program decides where
+// they come from (its plugin files).
+class ExtraSlotSource {
+ public:
+  virtual ~ExtraSlotSource() = default;
+  virtual void AddSlots(SlotCatalogue& catalogue, ExtraSlotPlace place, int category) = 0;
+};
+
 // The system as the catalogue reads it.
 struct CatalogueSystem {
   Registry& registry;
@@ -35,6 +49,7 @@ struct CatalogueSystem {
   ShellQueries& shell;
   Prompt& prompt;    // the refusal of a broken plugin
   NoticeBox& notice;  // warnings the user may switch off
+  ExtraSlotSource* extraSlots = nullptr;  // none: the lists hold the system's slots only
 };
 
 // newShell: the shell of Windows 95 and NT 4.0 is old unless a later shell library (one with

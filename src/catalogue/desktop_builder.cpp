@@ -7,7 +7,6 @@
 #include "platform/os_version.h"
 #include "platform/path_text.h"
 #include "platform/text_case.h"
-#include "plugins/plugins.h"
 
 namespace gd {
 namespace {
@@ -255,7 +254,9 @@ void BuildDesktopIcons(SlotCatalogue& catalogue) {
     builder.AddLocalSlots();
   }
   // Applications that put their own object on the desktop bring their slot along.
-  LoadPlugins(catalogue, "0", kList);
+  if (ExtraSlotSource* extra = catalogue.system().extraSlots) {
+    extra->AddSlots(catalogue, ExtraSlotPlace::Desktop, kList);
+  }
 }
 
 }  // namespace gd

@@ -7,6 +7,7 @@
 #include "catalogue/builders.h"
 #include "platform/os_version.h"
 #include "platform/program_identity.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -17,7 +18,6 @@ constexpr const char* kShellIconsKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
 constexpr const char* kDriveIconsKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\DriveIcons\\";
-constexpr const char* kDriveModeValue = "Drive Mode";
 
 struct SharedDrive {
   const char* name;
@@ -77,8 +77,7 @@ bool IndividualDriveModeAllowed(const CatalogueInputs& inputs) {
 
 bool ReadDriveModeSetting(SlotCatalogue& catalogue) {
   if (!IndividualDriveModeAllowed(catalogue.inputs())) return false;
-  return catalogue.system().registry.ReadNumber(RegRoot::CurrentUser, kProgramKey,
-                                                kDriveModeValue) == 1;
+  return SettingsStore(catalogue.system().registry).IsOn(Flag::DriveMode);
 }
 
 int DriveTypeIconIndex(unsigned driveType) {
@@ -123,8 +122,7 @@ bool SwitchDriveMode(SlotCatalogue& catalogue, bool individual) {
   }
   catalogue.ClearCategory(kList);
   BuildDriveIconsInMode(catalogue, individual);
-  catalogue.system().registry.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, kDriveModeValue,
-                                             individual ? 1 : 0);
+  SettingsStore(catalogue.system().registry).SetFlag(Flag::DriveMode, individual);
   return true;
 }
 

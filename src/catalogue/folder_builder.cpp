@@ -6,7 +6,6 @@
 #include "catalogue/builders.h"
 #include "catalogue/folder_table.h"
 #include "platform/os_version.h"
-#include "plugins/plugins.h"
 
 namespace gd {
 namespace {
@@ -230,7 +229,9 @@ void BuildFolderIcons(SlotCatalogue& catalogue) {
     builder.AddLocalSlots();
   }
   // Applications that put their own object into My Computer bring their folder slot along.
-  LoadPlugins(catalogue, "1", kList);
+  if (ExtraSlotSource* extra = catalogue.system().extraSlots) {
+    extra->AddSlots(catalogue, ExtraSlotPlace::MyComputer, kList);
+  }
 }
 
 }  // namespace gd

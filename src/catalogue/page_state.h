@@ -2,15 +2,11 @@
 // the loaded package, the include switches and the flags they leave for Apply.
 #pragma once
 
-#include <array>
 #include <string>
 
-namespace gd {
+#include "settings/settings_store.h"
 
-// One switch per category 0 to 6 (Desktop, Start, Folders, Drives, Others, Files, Cursors),
-// set from the Include boxes of the Packages page; cursors start excluded.
-using IncludeFlags = std::array<bool, 7>;
-inline constexpr IncludeFlags kDefaultIncludeFlags{true, true, true, true, true, true, false};
+namespace gd {
 
 struct PageState {
   std::string appPath;      // the application directory, no trailing backslash

@@ -5,6 +5,7 @@
 
 #include "platform/program_identity.h"
 #include "platform/text_case.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -136,7 +137,7 @@ int SlotCatalogue::AddSlot(int category, std::string_view name, std::optional<Re
         displayName = ReadText(RegRoot::ClassesRoot, cls, "");
         if (Unset(displayName)) displayName = UpperCase(bare) + " File";
       }
-      if (system_.registry.ReadText(RegRoot::CurrentUser, kProgramKey, "Show Extension") != "0") {
+      if (SettingsStore(system_.registry).ShowExtension()) {
         displayName += " (" + FoldCase(extension) + ")";
       }
       std::vector<char> buffer(kIniValueBufferSize, '\0');

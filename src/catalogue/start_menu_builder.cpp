@@ -8,6 +8,7 @@
 #include "platform/os_version.h"
 #include "platform/path_text.h"
 #include "platform/program_identity.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -118,14 +119,14 @@ class StartMenuBuilder {
   // XP's classic Start menu takes no replacement icons; say so until the user says enough.
   void ShowXpNotice() {
     if (catalogue_.inputs().silentStart) return;
-    if (registry_.ReadNumber(RegRoot::CurrentUser, kProgramKey, "Notice StartMenu") == 0) return;
+    if (!SettingsStore(registry_).IsOn(Flag::NoticeStartMenu)) return;
     PromptRequest request;
     request.text = std::string(kStartMenuNotice);
     request.caption = "Glimmerdeck";
     request.icon = PromptIcon::Information;
     request.buttons = PromptButtons::Ok;
     if (catalogue_.system().notice.Show(request).doNotShowAgain) {
-      registry_.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, "Notice StartMenu", 0);
+      SettingsStore(registry_).SetFlag(Flag::NoticeStartMenu, false);
     }
   }
 

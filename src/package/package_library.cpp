@@ -12,6 +12,7 @@
 #include "platform/path_text.h"
 #include "platform/program_identity.h"
 #include "platform/text_case.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -205,7 +206,7 @@ LibraryList ScanLibrary(LibrarySystem& system, PackageSort sort, const std::stri
 
 bool CanDelete(LibrarySystem& system, const std::string& packageFile,
                const std::string& loadedPackage) {
-  const std::string applied = system.registry.ReadText(RegRoot::CurrentUser, kProgramKey, "Theme");
+  const std::string applied = SettingsStore(system.registry).ReadText(TextSetting::Theme);
   if (EqualsIgnoreCase(packageFile, applied) || EqualsIgnoreCase(packageFile, loadedPackage)) {
     Tell(system.prompt, kPackageInUseMessage, PromptIcon::Exclamation);
     return false;

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "catalogue/page_state.h"
 #include "catalogue/slot_catalogue.h"
 #include "package/package_host.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "catalogue/categories.h"
 #include "package/package_format.h"
 #include "package/slot_aliases.h"
@@ -16,23 +16,6 @@
 
 namespace gd {
 namespace {
-
-// The settings read at each load, as stored: a missing value reads as 10.
-struct LoadSettings {
-  std::uint32_t noticeApply;
-  std::uint32_t restoreIcons;
-  std::uint32_t restoreCursors;
-  std::uint32_t smartLoad;
-  std::uint32_t quickLaunchLoad;
-};
-
-LoadSettings ReadLoadSettings(Registry& registry) {
-  auto read = [&](std::string_view name) {
-    return registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, name);
-  };
-  return {read("Notice Apply"), read("Restore Icons"), read("Restore Cursors"),
-          read("Smart Load"), read("Quick Launch Load")};
-}
 
 bool AnyOff(const IncludeFlags& include, int first, int last) {
   for (int c = first; c <= last; ++c) {
@@ -53,8 +36,8 @@ enum class NoticeOutcome { GoOn, Cancelled };
 // Started only to load, apply and close with some icon category switched off: the user may
 // apply the whole package after all.
 NoticeOutcome AskAboutRestrictions(SlotCatalogue& catalogue, PageState& state,
-                                   std::uint32_t noticeApply) {
-  if (!state.loadAndClose || noticeApply == 0) return NoticeOutcome::GoOn;
+                                   SettingsStore& settings) {
+  if (!state.loadAndClose || !settings.IsOn(Flag::NoticeApply)) return NoticeOutcome::GoOn;
   if (!AnyOff(state.include, category::kDesktop, category::kFiles)) return NoticeOutcome::GoOn;
   PromptRequest request;
   request.text = kRestrictionNoticeText;
@@ -63,8 +46,7 @@ NoticeOutcome AskAboutRestrictions(SlotCatalogue& catalogue, PageState& state,
   request.buttons = PromptButtons::YesNoCancel;
   const NoticeResult result = catalogue.system().notice.Show(request);
   if (result.doNotShowAgain) {
-    catalogue.system().registry.WriteRegNumber(RegRoot::CurrentUser, kProgramKey,
-                                               "Notice Apply", 0);
+    settings.SetFlag(Flag::NoticeApply, false);
   }
   if (result.answer == PromptAnswer::Cancel) return NoticeOutcome::Cancelled;
   if (result.answer == PromptAnswer::Yes) {
@@ -193,15 +175,15 @@ int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
     events.PackageListChanged();
   }
 
-  const LoadSettings settings = ReadLoadSettings(catalogue.system().registry);
-  if (AskAboutRestrictions(catalogue, state, settings.noticeApply) == NoticeOutcome::Cancelled) {
+  SettingsStore settings(catalogue.system().registry);
+  if (AskAboutRestrictions(catalogue, state, settings) == NoticeOutcome::Cancelled) {
     return 1;
   }
   RegisterOutsidePackage(catalogue, state, events, host);
 
   FillMarks marks = FillMarks::OfChangedSlots(catalogue);
-  if (settings.restoreIcons != 0) host.RestoreAllIcons(true);
-  if (settings.restoreCursors == 1 && state.include[category::kCursors]) {
+  if (settings.IsOn(Flag::RestoreIcons)) host.RestoreAllIcons(true);
+  if (settings.IsOn(Flag::RestoreCursors) && state.include[category::kCursors]) {
     host.RestoreAllCursors(true);
   }
 
@@ -210,10 +192,10 @@ int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
   ReadCustomIcons(catalogue, state, events, marks, packageDirectory);
 
   const bool localUpdate = catalogue.inputs().view == CatalogueView::LocalUpdate;
-  if (settings.smartLoad != 0 && localUpdate) {
+  if (settings.IsOn(Flag::SmartLoad) && localUpdate) {
     RunSmartLoad(catalogue, state.include, events, marks, state.packageFile);
   }
-  if (settings.quickLaunchLoad == 1 && localUpdate) {
+  if (settings.IsOn(Flag::QuickLaunchLoad) && localUpdate) {
     RunQuickLaunchLoad(catalogue, state.include, events, marks);
   }
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "catalogue/categories.h"
 #include "iconfmt/library_builder.h"
 #include "package/package_format.h"
@@ -219,10 +219,9 @@ void SavePackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
   host.ShowWaitCursor();
   const CatalogueView view = catalogue.inputs().view;
   if (view == CatalogueView::LocalUpdate) catalogue.BuildAll(true);
-  Registry& registry = catalogue.system().registry;
+  SettingsStore settings(catalogue.system().registry);
   IniStore& ini = catalogue.system().ini;
-  const SaveMode mode =
-      SaveModeFromSetting(registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, "Save Mode"));
+  const SaveMode mode = SaveModeFromSetting(settings.Number(Flag::SaveMode));
 
   const SaveLocation location = PlanSaveLocation(target->path, target->replaces, state.appPath);
   if (!location.finalFolder.empty()) {
@@ -233,12 +232,12 @@ void SavePackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
 
   const std::string& packagePath = location.packagePath;
   WriteSoftwareInfo(ini, packagePath,
-                    ThisSoftware(registry.ReadText(RegRoot::LocalMachine, kInstallKey, "Version")));
+                    ThisSoftware(settings.InstalledVersion()));
   if (target->replaces) {
     const std::string themesCopy = location.finalFolder + "\\" + FileName(packagePath);
     // A package kept outside the Themes folder has its information in its own file only.
     CopyPackageInfo(ini, HasPackageInfo(ini, themesCopy) ? themesCopy : target->path, packagePath);
-  } else if (registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, "Package Info") != 0 ||
+  } else if (settings.IsOn(Flag::PackageInfo) ||
              view == CatalogueView::PackageBuilder) {
     host.ShowPackageInfo(packagePath);
   }

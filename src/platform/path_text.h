@@ -38,6 +38,10 @@ bool FitsPathBuffer(std::string_view path);
 
 // Splits an icon reference in place: leaves the plain path in `text` and returns the index.
 // `windowsDir` may be empty, then `context.windowsDir` stands for "%SystemRoot%".
+// The decimal number at the start of `text` as the C library's atoi reads it (blanks, a
+// sign, digits; 0 when there are none), held to the range of int instead of overflowing.
+int LeadingNumber(std::string_view text);
+
 int ParseIconRef(std::string& text, std::string_view windowsDir, const PathContext& context);
 std::string ExpandCatalogueVariables(std::string_view path, const PathContext& context);
 // "%s,%d": the text of an icon reference.

@@ -17,7 +17,7 @@ inline constexpr const char* kZipLibraryLoadError =
     "problem.";
 
 // What an unpacking came to: the library's result code (0 success, -1 when the library could
-// not be loaded or lacks "UnZipFiles", else a code of companions/vfzip/vfzip.h) and, on
+// not be loaded or lacks "UnZipFiles", else a code of companions/include/vfzip.h) and, on
 // failure, a sentence saying why, naming the refused entry where there is one.
 struct UnzipOutcome {
   int code = 0;

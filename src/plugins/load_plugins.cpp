@@ -6,6 +6,7 @@
 #include "platform/path_text.h"
 #include "plugins/plugin_manager.h"
 #include "plugins/plugins.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -38,7 +39,7 @@ void LoadPlugins(SlotCatalogue& catalogue, std::string_view location, int catego
                                             std::string(kPluginPattern), false);
   for (const auto& path : files) {
     const std::string fileName = FileName(path);
-    if (!IsPluginEnabled(system.registry, fileName)) continue;
+    if (!SettingsStore(system.registry).IsPluginEnabled(fileName)) continue;
 
     std::string where;
     ReadIniValue(system.ini, section, "Location", where, path);

@@ -11,4 +11,12 @@ namespace gd {
 // Computer) to `category`; a broken plugin is refused with its message.
 void LoadPlugins(SlotCatalogue& catalogue, std::string_view location, int category);
 
+// The plugin files as the catalogue's source of extra slots.
+class PluginSlots : public ExtraSlotSource {
+ public:
+  void AddSlots(SlotCatalogue& catalogue, ExtraSlotPlace place, int category) override {
+    LoadPlugins(catalogue, place == ExtraSlotPlace::Desktop ? "0" : "1", category);
+  }
+};
+
 }  // namespace gd

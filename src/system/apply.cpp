@@ -9,6 +9,7 @@
 #include "platform/path_text.h"
 #include "platform/text_case.h"
 #include "system/backup_files.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -232,8 +233,7 @@ int ApplyToSystem(SlotCatalogue& catalogue, PageState& page, PageEvents& events,
   events.CategoryRepainted(page.categoryOnShow);
   effects.NotifyAssociationsChanged();
   effects.ReloadCursors();
-  catalogue.system().registry.WriteRegString(RegRoot::CurrentUser, kProgramKey, "Theme",
-                                             page.packageFile);
+  SettingsStore(catalogue.system().registry).WriteText(TextSetting::Theme, page.packageFile);
   page.pendingChanges = false;
   return written;
 }

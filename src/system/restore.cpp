@@ -3,6 +3,7 @@
 #include "system/restore.h"
 
 #include "platform/os_version.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -39,9 +40,7 @@ void RestoreAllIcons(SlotCatalogue& catalogue, PageState& page, PageEvents& even
     if (includedOnly && !page.include[static_cast<std::size_t>(category)]) continue;
     RestoreCategory(catalogue, events, category);
   }
-  // Missing reads as 10, which is on.
-  if (catalogue.system().registry.ReadNumber(RegRoot::CurrentUser, kProgramKey,
-                                             "Restore Icons Launch") != 0) {
+  if (SettingsStore(catalogue.system().registry).IsOn(Flag::RestoreIconsLaunch)) {
     catalogue.BuildCategory(category::kQuickLaunch);
     RestoreCategory(catalogue, events, category::kQuickLaunch);
   }

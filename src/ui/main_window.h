@@ -4,12 +4,11 @@
 
 #include <windows.h>
 
-#include "app/app_state.h"
-#include "app/application.h"
-#include "app/handover_block_win32.h"
-#include "app/page_operations.h"
-#include "app/settings_store.h"
-#include "app/window_start.h"
+#include "ui/app_state.h"
+#include "ui/handover_block_win32.h"
+#include "ui/page_operations.h"
+#include "settings/settings_store.h"
+#include "ui/window_start.h"
 #include "platform/prompt.h"
 #include "platform/unique_handle.h"
 #include "ui/dialog.h"

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/application.h"
+#include "platform/program_identity.h"
 #include "ui/notice_box_ids.h"
 #include "ui/notice_layout.h"
 

@@ -25,9 +25,9 @@ TEST(CommandLine, EveryKeywordOfTheTable) {
   const std::pair<const char*, CommandLineMode> table[] = {
       {"install", CommandLineMode::Install},
       {"uninstall", CommandLineMode::Uninstall},
-      {"a", CommandLineMode::A},
-      {"e", CommandLineMode::E},
-      {"z", CommandLineMode::Z},
+      {"a", CommandLineMode::LegacyLoadAndApply},
+      {"e", CommandLineMode::ReservedE},
+      {"z", CommandLineMode::ReservedZ},
       {"cache", CommandLineMode::RebuildCache},
       {"REBUILD", CommandLineMode::RebuildCache},
       {"backup", CommandLineMode::Backup},

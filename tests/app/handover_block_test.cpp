@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "app/handover_block_win32.h"
+#include "ui/handover_block_win32.h"
 
 namespace gd {
 namespace {

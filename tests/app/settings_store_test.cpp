@@ -1,7 +1,7 @@
 // Every reading rule of the settings store, its defaults for a fresh user, and the recent list.
 #include <gtest/gtest.h>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "support/memory_registry.h"
 
 namespace gd {

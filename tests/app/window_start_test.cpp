@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/window_start.h"
+#include "ui/window_start.h"
 #include "support/memory_registry.h"
 
 namespace gd {

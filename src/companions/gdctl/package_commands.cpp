@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "catalogue/slot_listing.h"
 #include "gdctl/console_package_host.h"
 #include "gdctl/system_session.h"
@@ -18,7 +18,7 @@
 #include "package/zipped_package_win32.h"
 #include "platform/path_text.h"
 #include "platform/text_case.h"
-#include "platform/win32_ini.h"
+#include "platform/ini_win32.h"
 // Last: it takes back the name that <windows.h> turns into a macro.
 #include "iconfmt/icon_loader.h"
 

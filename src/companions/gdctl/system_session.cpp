@@ -5,12 +5,12 @@
 
 #include <charconv>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "catalogue/builders.h"
 #include "catalogue/catalogue_inputs_win32.h"
 #include "platform/path_text.h"
-#include "platform/win32_ini.h"
-#include "platform/win32_registry.h"
+#include "platform/ini_win32.h"
+#include "platform/registry_win32.h"
 
 namespace gd::gdctl {
 namespace {
@@ -75,7 +75,8 @@ SystemSession::SystemSession(const SessionOptions& options, std::ostream& err,
   }
   inputs.silentStart = true;  // a console has no one to show notices to
   catalogue_ = std::make_unique<SlotCatalogue>(
-      inputs, CatalogueSystem{registry_, ini ? *ini : SystemIni(), shell, prompt_, prompt_});
+      inputs,
+      CatalogueSystem{registry_, ini ? *ini : SystemIni(), shell, prompt_, prompt_, &plugins_});
   InstallBuilders(*catalogue_);
 }
 

@@ -12,6 +12,7 @@
 #include "catalogue/slot_catalogue.h"
 #include "gdctl/command_group.h"
 #include "gdctl/console_prompt.h"
+#include "plugins/plugins.h"
 
 namespace gd::gdctl {
 
@@ -44,6 +45,7 @@ class SystemSession {
  private:
   Registry registry_;
   ConsolePrompt prompt_;
+  PluginSlots plugins_;  // outlives the catalogue, which keeps a pointer to it
   std::unique_ptr<SlotCatalogue> catalogue_;
   PageState page_;
 };

@@ -2,7 +2,7 @@
 // library is built without C++ exceptions, so none can reach the caller.
 #include "companions/refreshhook/hook_block.h"
 #include "companions/refreshhook/icon_rebuild.h"
-#include "companions/refreshhook/refreshhook.h"
+#include "companions/include/refreshhook.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The C entry points of VFZip.dll: argument checks, and a wall that lets no C++ exception
 // through to the caller.
-#include "companions/vfzip/vfzip.h"
+#include "companions/include/vfzip.h"
 
 #include "companions/vfzip/last_error.h"
 #include "companions/vfzip/unzip_files.h"

@@ -1,7 +1,7 @@
 // Which archive entry names the zip library accepts, what path each becomes, and how file
 // patterns match.
 #include "companions/vfzip/entry_name.h"
-#include "companions/vfzip/vfzip.h"
+#include "companions/include/vfzip.h"
 #include "companions/vfzip/wildcard.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "companions/vfzip/raw_zip.h"
 #include "companions/vfzip/recording_prompt.h"
 #include "companions/vfzip/scratch.h"
-#include "companions/vfzip/vfzip.h"
+#include "companions/include/vfzip.h"
 #include "platform/zip_library.h"
 
 #include <windows.h>

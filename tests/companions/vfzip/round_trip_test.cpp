@@ -2,7 +2,7 @@
 // switches of both exports do what the library's header promises.
 #include "companions/vfzip/recording_prompt.h"
 #include "companions/vfzip/scratch.h"
-#include "companions/vfzip/vfzip.h"
+#include "companions/include/vfzip.h"
 #include "platform/unique_handle.h"
 #include "platform/zip_library.h"
 

@@ -6,16 +6,19 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
-#include "catalogue/page_state.h"
-#include "platform/program_identity.h"
+#include <array>
+
 #include "platform/registry.h"
 
 namespace gd {
 
+// The program's own key under HKEY_CURRENT_USER and its subkeys.
+inline constexpr std::string_view kProgramKey = "Software\\Quillmoor\\Glimmerdeck";
 inline constexpr std::string_view kRecentKey = "Software\\Quillmoor\\Glimmerdeck\\Recent";
+// One value per enabled plugin, named with its file name (with ".gdp"), with empty data.
 inline constexpr std::string_view kPluginsKey = "Software\\Quillmoor\\Glimmerdeck\\Plugins";
+// The installation keys under HKEY_LOCAL_MACHINE.
 inline constexpr std::string_view kInstallKey = "Software\\Quillmoor\\Vantafold\\Glimmerdeck";
 inline constexpr std::string_view kProductFamilyKey = "SOFTWARE\\Quillmoor\\Vantafold";
 
@@ -63,9 +66,10 @@ enum class TextSetting {
 
 enum class PackageSort : int { ByName = 0, ByIconCount = 1, ByAuthor = 2 };
 
-std::string_view FlagName(Flag flag);
-NumberTest FlagTest(Flag flag);
-std::string_view TextSettingName(TextSetting setting);
+// One switch per category 0 to 6 (Desktop, Start, Folders, Drives, Others, Files, Cursors),
+// set from the Include boxes of the Packages page; cursors start excluded.
+using IncludeFlags = std::array<bool, 7>;
+inline constexpr IncludeFlags kDefaultIncludeFlags{true, true, true, true, true, true, false};
 
 inline constexpr int kRecentCapacity = 10;
 inline constexpr int kIncludeCount = 7;
@@ -76,6 +80,8 @@ class SettingsStore {
 
   bool IsOn(Flag flag);
   void SetFlag(Flag flag, bool on);
+  // The number as stored; a missing value reads as 10.
+  std::uint32_t Number(Flag flag);
 
   std::string ReadText(TextSetting setting);  // "ERROR" when missing
   void WriteText(TextSetting setting, std::string_view text);
@@ -83,21 +89,18 @@ class SettingsStore {
   std::optional<int> ReadCoordinate(TextSetting setting);
   void WriteCoordinate(TextSetting setting, int value);
 
-  PackageSort Sort();
-  void SetSort(PackageSort sort);
-
-  // Include box n (1 Desktop .. 7 Cursors): 1 to 6 checked unless "0", 7 only if "1".
-  bool Include(int n);
-  void SetInclude(int n, bool checked);
-  // All seven boxes as the include switches of loading and restoring.
+  // Include boxes 1 (Desktop) to 7 (Cursors): 1 to 6 are checked unless "0", 7 only if "1".
   IncludeFlags IncludeSwitches();
 
   // File type names show their extension unless "Show Extension" is "0".
   bool ShowExtension();
 
+  // Puts a package first in the recent list, unless it is listed already.
   void AddRecentPackage(std::string_view path);
-  // "Package1" .. "Package<count>" that are present, newest first.
-  std::vector<std::string> RecentPackages(int count);
+
+  // True when the enabled list has a value for this plugin file name (such as "Tool.gdp").
+  bool IsPluginEnabled(std::string_view fileName);
+  void SetPluginEnabled(std::string_view fileName, bool enabled);
 
   // The installation key of the machine.
   std::string AppPath();  // "ERROR" when not installed

@@ -4,10 +4,34 @@
 
 #include <string>
 
-#include "app/settings_store.h"
-#include "app/start_flags.h"
+#include "settings/settings_store.h"
+#include "ui/start_flags.h"
 
 namespace gd {
+
+// The process's exit codes.
+enum ExitCode : int {
+  kExitOk = 0,
+  kExitNotInstalled = 1,
+  kExitBadCommandLine = 2,
+  kExitWindowFailed = 3,
+  kExitCancelled = 4,  // a silent operation that did not go through, e.g. a failed load
+};
+
+// What the main window starts with.
+struct WindowStart {
+  std::string appPath;
+  std::string packageFile;
+  StartFlags flags;
+  bool interactive = false;
+};
+
+class MainWindowRunner {
+ public:
+  virtual ~MainWindowRunner() = default;
+  // Runs the main window as a modal dialog; the process's exit code.
+  virtual int Run(const WindowStart& start) = 0;
+};
 
 // Page list entries.
 inline constexpr int kPagePackages = 0;

@@ -1,5 +1,5 @@
 // Thin wrapper of GetPrivateProfileStringA and WritePrivateProfileStringA.
-#include "platform/win32_ini.h"
+#include "platform/ini_win32.h"
 
 #include <windows.h>
 

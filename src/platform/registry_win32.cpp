@@ -1,5 +1,5 @@
 // Thin wrapper of advapi32's registry functions: every key is opened and closed per call.
-#include "platform/win32_registry.h"
+#include "platform/registry_win32.h"
 
 #include "platform/unique_handle.h"
 

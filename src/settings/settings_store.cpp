@@ -1,5 +1,5 @@
 // The table of settings and their reading rules, and the recent-package list algorithm.
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <array>
 #include <charconv>
@@ -62,11 +62,6 @@ std::string RecentName(int n) { return "Package" + std::to_string(n); }
 
 bool IsPresent(const std::string& text) { return !text.empty() && text != kRegTextSentinel; }
 
-}  // namespace
-
-std::string_view FlagName(Flag flag) { return Info(flag).name; }
-NumberTest FlagTest(Flag flag) { return Info(flag).test; }
-
 std::string_view TextSettingName(TextSetting setting) {
   for (const auto& [id, name] : kTexts) {
     if (id == setting) return name;
@@ -74,13 +69,19 @@ std::string_view TextSettingName(TextSetting setting) {
   return kTexts.front().second;
 }
 
+}  // namespace
+
+std::uint32_t SettingsStore::Number(Flag flag) {
+  return registry_.ReadNumber(RegRoot::CurrentUser, kProgramKey, Info(flag).name);
+}
+
 bool SettingsStore::IsOn(Flag flag) {
-  const std::uint32_t value = registry_.ReadNumber(RegRoot::CurrentUser, kProgramKey, FlagName(flag));
-  return FlagTest(flag) == NumberTest::NonZero ? value != 0 : value == 1;
+  const std::uint32_t value = Number(flag);
+  return Info(flag).test == NumberTest::NonZero ? value != 0 : value == 1;
 }
 
 void SettingsStore::SetFlag(Flag flag, bool on) {
-  registry_.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, FlagName(flag), on ? 1 : 0);
+  registry_.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, Info(flag).name, on ? 1 : 0);
 }
 
 std::string SettingsStore::ReadText(TextSetting setting) {
@@ -105,33 +106,13 @@ void SettingsStore::WriteCoordinate(TextSetting setting, int value) {
   WriteText(setting, std::to_string(value));
 }
 
-PackageSort SettingsStore::Sort() {
-  const std::uint32_t value = registry_.ReadNumber(RegRoot::CurrentUser, kProgramKey, "Sort");
-  switch (value) {
-    case 1: return PackageSort::ByIconCount;
-    case 2: return PackageSort::ByAuthor;
-    default: return PackageSort::ByName;  // missing (10) or anything unknown
-  }
-}
-
-void SettingsStore::SetSort(PackageSort sort) {
-  registry_.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, "Sort",
-                           static_cast<std::uint32_t>(sort));
-}
-
-bool SettingsStore::Include(int n) {
-  const std::string text = registry_.ReadText(RegRoot::CurrentUser, kProgramKey, IncludeName(n));
-  return n == kIncludeCount ? text == "1" : text != "0";
-}
-
 IncludeFlags SettingsStore::IncludeSwitches() {
   IncludeFlags flags{};
-  for (int n = 1; n <= kIncludeCount; ++n) flags[static_cast<std::size_t>(n - 1)] = Include(n);
+  for (int n = 1; n <= kIncludeCount; ++n) {
+    const std::string text = registry_.ReadText(RegRoot::CurrentUser, kProgramKey, IncludeName(n));
+    flags[static_cast<std::size_t>(n - 1)] = n == kIncludeCount ? text == "1" : text != "0";
+  }
   return flags;
-}
-
-void SettingsStore::SetInclude(int n, bool checked) {
-  registry_.WriteRegString(RegRoot::CurrentUser, kProgramKey, IncludeName(n), checked ? "1" : "0");
 }
 
 bool SettingsStore::ShowExtension() { return ReadText(TextSetting::ShowExtension) != "0"; }
@@ -152,13 +133,17 @@ void SettingsStore::AddRecentPackage(std::string_view path) {
   registry_.WriteRegString(RegRoot::CurrentUser, kRecentKey, RecentName(1), path);
 }
 
-std::vector<std::string> SettingsStore::RecentPackages(int count) {
-  std::vector<std::string> entries;
-  for (int n = 1; n <= count && n <= kRecentCapacity; ++n) {
-    std::string entry = registry_.ReadText(RegRoot::CurrentUser, kRecentKey, RecentName(n));
-    if (entry != kRegTextSentinel) entries.push_back(std::move(entry));
+bool SettingsStore::IsPluginEnabled(std::string_view fileName) {
+  if (fileName.empty()) return false;
+  return registry_.ReadText(RegRoot::CurrentUser, kPluginsKey, fileName) != kRegTextSentinel;
+}
+
+void SettingsStore::SetPluginEnabled(std::string_view fileName, bool enabled) {
+  if (enabled) {
+    registry_.WriteRegString(RegRoot::CurrentUser, kPluginsKey, fileName, "");
+  } else {
+    registry_.DeleteRegValue(RegRoot::CurrentUser, kPluginsKey, fileName);
   }
-  return entries;
 }
 
 std::string SettingsStore::AppPath() {

@@ -1,5 +1,5 @@
 // The main window's start sequence for silent and interactive starts.
-#include "app/window_start.h"
+#include "ui/window_start.h"
 
 namespace gd {
 

@@ -1,5 +1,5 @@
 // Creation, filling and reading of the hand-over block.
-#include "app/handover_block_win32.h"
+#include "ui/handover_block_win32.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,8 +1,6 @@
 // The main window's start flags, set from the command-line mode before the window runs.
 #pragma once
 
-#include "app/command_line.h"
-
 namespace gd {
 
 struct StartFlags {
@@ -11,7 +9,5 @@ struct StartFlags {
   bool skipCacheRebuild = false;  // "default2"
   bool restartNeeded = false;    // set later by settings that need a restart of Windows
 };
-
-StartFlags StartFlagsFor(CommandLineMode mode);
 
 }  // namespace gd
