@@ -18,7 +18,7 @@ namespace gd {
 enum class CatalogueView { LocalUpdate, PackageBuilder };
 
 struct CatalogueInputs {
-  int osVersion = 0;
+  Os osVersion = Os::Unknown;
   bool newShell = true;
   std::uint32_t shellVersion = 0;  // (major << 16) | minor of shell32.dll; 0 unknown
   std::string ieVersion;           // "Version" of the Internet Explorer key, up to 20 characters
@@ -54,6 +54,6 @@ struct CatalogueSystem {
 
 // newShell: the shell of Windows 95 and NT 4.0 is old unless a later shell library (one with
 // at least 78 icons) was installed.
-bool IsNewShell(int osVersion, int shell32IconCount);
+bool IsNewShell(Os osVersion, int shell32IconCount);
 
 }  // namespace gd

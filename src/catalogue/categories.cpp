@@ -6,8 +6,6 @@
 namespace gd {
 namespace {
 
-constexpr std::array<std::string_view, kCategoryCount> kTabLabels{
-    "Desktop", "Start", "Folders", "Drives", "Others", "Files", "Cursors", "Quick Launch"};
 constexpr std::array<std::string_view, kCategoryCount> kSections{
     "Desktop Icons", "Start Icons", "Folder Icons", "Drive Icons",
     "Other Icons",   "File Icons",  "Cursors",      ""};
@@ -15,10 +13,6 @@ constexpr std::array<std::string_view, kCategoryCount> kSections{
 bool Valid(int category) { return category >= 0 && category < kCategoryCount; }
 
 }  // namespace
-
-std::string_view CategoryTabLabel(int category) {
-  return Valid(category) ? kTabLabels[static_cast<std::size_t>(category)] : std::string_view{};
-}
 
 std::string_view CategorySection(int category) {
   return Valid(category) ? kSections[static_cast<std::size_t>(category)] : std::string_view{};

@@ -1,4 +1,4 @@
-// The eight slot categories: their order, tab labels and package section names.
+// The eight slot categories: their order and package section names.
 #pragma once
 
 #include <string_view>
@@ -19,7 +19,6 @@ inline constexpr int kCursors = 6;
 inline constexpr int kQuickLaunch = 7;
 }  // namespace category
 
-std::string_view CategoryTabLabel(int category);
 // The package file section of categories 0 to 6; empty for Quick Launch.
 std::string_view CategorySection(int category);
 

@@ -73,7 +73,7 @@ class DesktopBuilder {
   }
 
   void AddLocalSlots() {
-    if (os_ == os::kWindowsMe || os_ == os::kWindows2000 || os_ == os::kWindowsXp) {
+    if (os_ == Os::WindowsMe || os_ == Os::Windows2000 || os_ == Os::WindowsXp) {
       AddCurrentObjects();
     } else {
       AddClassicObjects();
@@ -103,7 +103,7 @@ class DesktopBuilder {
     const auto [computerRoot, computerKey] = place(kMyComputer);
     Add("My Computer", computerRoot, computerKey, "", {"%WinPath%\\explorer.exe", 0});
     // Windows 95 has no My Documents object; on the others it exists once installed.
-    if (os_ != os::kWindows95 &&
+    if (os_ != Os::Windows95 &&
         registry_.RegKeyExists(RegRoot::CurrentUser, UserClassesKey(kMyDocuments))) {
       Add("My Documents", RegRoot::CurrentUser, UserClassesKey(kMyDocuments), "",
           {"%WinSysPath%\\mydocs.dll", 0});
@@ -117,7 +117,7 @@ class DesktopBuilder {
     if (!newShell_) {
       if (!registry_.RegKeyExists(RegRoot::LocalMachine, NameSpaceKey(kInternetOld))) return;
       Default fallback{"%WinSysPath%\\mshtml.dll", 0};
-      if (os_ == os::kWindowsNt4 &&
+      if (os_ == Os::WindowsNt4 &&
           !catalogue_.system().shell.FileExists(catalogue_.inputs().paths.systemDir +
                                                 "\\mshtml.dll")) {
         fallback.file = InternetExplorerProgram(true);
@@ -147,7 +147,7 @@ class DesktopBuilder {
     std::string folder;
     if (nt4Search) folder = registry_.ReadText(RegRoot::LocalMachine, kIe4Setup, "Path");
     if (Unset(folder)) folder = registry_.ReadText(RegRoot::LocalMachine, kIeSetup, "Path");
-    if (Unset(folder) && nt4Search && os_ == os::kWindowsNt4) {
+    if (Unset(folder) && nt4Search && os_ == Os::WindowsNt4) {
       folder = "%ProgramFiles%\\Plus!\\Microsoft Internet";
     }
     // No setup key names the browser's folder: its usual place under Program Files is the
@@ -160,7 +160,7 @@ class DesktopBuilder {
   // classes on ME), and the user may have taken My Documents and Internet Explorer off the
   // desktop.
   void AddCurrentObjects() {
-    const bool me = os_ == os::kWindowsMe;
+    const bool me = os_ == Os::WindowsMe;
     const auto place = [&](std::string_view id) {
       return me ? UserClassesKey(id) : UserExplorerKey(id);
     };
@@ -184,7 +184,7 @@ class DesktopBuilder {
 
   Default MailProgram() {
     const CatalogueInputs& inputs = catalogue_.inputs();
-    if (os_ == os::kWindowsNt4) {
+    if (os_ == Os::WindowsNt4) {
       const std::string exchange =
           inputs.paths.programFilesDir + "\\Windows NT\\Windows Messaging\\exchng32.exe";
       if (catalogue_.system().shell.FileExists(exchange)) return {exchange, 0};
@@ -230,7 +230,7 @@ class DesktopBuilder {
     std::string key = ClassesRootKey(kRecycleBin);
     if (newShell_) {
       root = RegRoot::CurrentUser;
-      key = (os_ == os::kWindows2000 || os_ == os::kWindowsXp) ? UserExplorerKey(kRecycleBin)
+      key = (os_ == Os::Windows2000 || os_ == Os::WindowsXp) ? UserExplorerKey(kRecycleBin)
                                                                 : UserClassesKey(kRecycleBin);
     }
     Add("Recycle Bin (empty)", root, key, "Empty", {"", 31});
@@ -239,7 +239,7 @@ class DesktopBuilder {
 
   SlotCatalogue& catalogue_;
   Registry& registry_;
-  int os_;
+  Os os_;
   bool newShell_;
 };
 

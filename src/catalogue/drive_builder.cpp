@@ -71,7 +71,7 @@ void AddDriveSlots(SlotCatalogue& catalogue) {
 }  // namespace
 
 bool IndividualDriveModeAllowed(const CatalogueInputs& inputs) {
-  return inputs.newShell && inputs.osVersion != os::kWindowsXp &&
+  return inputs.newShell && inputs.osVersion != Os::WindowsXp &&
          inputs.view == CatalogueView::LocalUpdate;
 }
 

@@ -26,13 +26,13 @@ constexpr int kFirstPlaceholderIndex = 51;
 // share a column.
 enum class Column { Xp, Me, Windows2000, Nt4, Windows98, Windows95 };
 
-Column ColumnFor(int osVersion) {
+Column ColumnFor(Os osVersion) {
   switch (osVersion) {
-    case os::kWindowsXp: return Column::Xp;
-    case os::kWindowsMe: return Column::Me;
-    case os::kWindows2000: return Column::Windows2000;
-    case os::kWindowsNt4: return Column::Nt4;
-    case os::kWindows95: return Column::Windows95;
+    case Os::WindowsXp: return Column::Xp;
+    case Os::WindowsMe: return Column::Me;
+    case Os::Windows2000: return Column::Windows2000;
+    case Os::WindowsNt4: return Column::Nt4;
+    case Os::Windows95: return Column::Windows95;
     default: return Column::Windows98;  // Windows 98, and a system the program cannot name
   }
 }
@@ -205,7 +205,7 @@ std::string MediaPlayerProgram(Registry& registry) {
   return path;
 }
 
-std::string InternetExplorerProgram(Registry& registry, int osVersion) {
+std::string InternetExplorerProgram(Registry& registry, Os osVersion) {
   for (const std::string_view key :
        {"SOFTWARE\\Microsoft\\IE4\\Setup", "SOFTWARE\\Microsoft\\IE Setup\\Setup"}) {
     std::string path =
@@ -214,7 +214,7 @@ std::string InternetExplorerProgram(Registry& registry, int osVersion) {
   }
   // Windows NT 4.0 received the browser with the Plus! pack; elsewhere the browser's own
   // folder under the program files is where setup puts it.
-  if (osVersion == os::kWindowsNt4) {
+  if (osVersion == Os::WindowsNt4) {
     return "%ProgramFiles%\\Plus!\\Microsoft Internet\\iexplore.exe";
   }
   return "%ProgramFiles%\\Internet Explorer\\iexplore.exe";

@@ -31,8 +31,8 @@ constexpr std::array<OtherSlot, 8> kOtherSlots{{
 }};
 
 // Only the shells of Windows 2000 and XP draw a separate icon for a network service.
-bool HasNetworkService(int osVersion) {
-  return osVersion == os::kWindows2000 || osVersion == os::kWindowsXp;
+bool HasNetworkService(Os osVersion) {
+  return osVersion == Os::Windows2000 || osVersion == Os::WindowsXp;
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ bool SamePlace(std::string_view pathA, int indexA, std::string_view pathB, int i
 
 }  // namespace
 
-bool IsNewShell(int osVersion, int shell32IconCount) {
-  return (osVersion != 1 && osVersion != 4) || shell32IconCount >= 78;
+bool IsNewShell(Os osVersion, int shell32IconCount) {
+  return (osVersion != Os::Windows95 && osVersion != Os::WindowsNt4) || shell32IconCount >= 78;
 }
 
 SlotCatalogue::SlotCatalogue(CatalogueInputs inputs, CatalogueSystem system)

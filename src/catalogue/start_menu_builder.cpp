@@ -72,7 +72,7 @@ class StartMenuBuilder {
   void AddClassicEntries() {
     // Windows ME and 2000 switch some entries in the Start menu's own settings, the others
     // only by policy.
-    const bool menuSettings = os_ == os::kWindowsMe || os_ == os::kWindows2000;
+    const bool menuSettings = os_ == Os::WindowsMe || os_ == Os::Windows2000;
     AddShellIcon("Programs", "19");
     if (newShell_ && (menuSettings ? Setting("StartMenuFavorites") == 1
                                    : PolicyByte("NoFavoritesMenu") != 1)) {
@@ -82,14 +82,14 @@ class StartMenuBuilder {
     AddShellIcon("Settings", "21");
     if (Policy("NoFind") != 1) AddShellIcon(menuSettings ? "Search" : "Find", "22");
     AddShellIcon("Help", "23");
-    if (os_ == os::kWindowsMe ? Setting("StartMenuRun") != 0 : Policy("NoRun") != 1) {
+    if (os_ == Os::WindowsMe ? Setting("StartMenuRun") != 0 : Policy("NoRun") != 1) {
       AddShellIcon("Run...", "24");
     }
     if (newShell_ && (menuSettings ? Setting("StartMenuLogoff") == 1
                                    : PolicyByte("NoLogOff") != 1)) {
       AddShellIcon("Log Off...", "44");
     }
-    if (os_ == os::kWindows95) AddShellIcon("Suspend", "25");
+    if (os_ == Os::Windows95) AddShellIcon("Suspend", "25");
     if (Policy("NoClose") != 1) AddShellIcon("Shut Down...", "27");
     if (Policy("NoSetFolders") != 1) {
       // shell32.dll keeps the settings folders' icons elsewhere than their value names say.
@@ -97,7 +97,7 @@ class StartMenuBuilder {
       AddShellIcon("Settings - Control Panel", "35", "%WinSysPath%\\shell32.dll", controlPanel);
       AddShellIcon("Settings - Printers", "37", "%WinSysPath%\\shell32.dll", printers);
     }
-    if (os_ != os::kWindows95 && os_ != os::kWindowsNt4) {
+    if (os_ != Os::Windows95 && os_ != Os::WindowsNt4) {
       AddShellIcon("Settings - Taskbar and Start Menu", "39");
     }
   }
@@ -147,9 +147,9 @@ class StartMenuBuilder {
 
   std::pair<int, int> SettingsFolderIndexes() const {
     switch (os_) {
-      case os::kWindows98: return {51, 52};
-      case os::kWindowsMe: return {54, 55};
-      case os::kWindows2000: return {57, 58};
+      case Os::Windows98: return {51, 52};
+      case Os::WindowsMe: return {54, 55};
+      case Os::Windows2000: return {57, 58};
       default: return {35, 37};
     }
   }
@@ -211,7 +211,7 @@ class StartMenuBuilder {
 
   SlotCatalogue& catalogue_;
   Registry& registry_;
-  int os_;
+  Os os_;
   bool newShell_;
 };
 
@@ -222,7 +222,7 @@ void BuildStartMenuIcons(SlotCatalogue& catalogue) {
   StartMenuBuilder builder(catalogue);
   if (catalogue.inputs().view == CatalogueView::PackageBuilder) {
     builder.AddPlaceholders();
-  } else if (catalogue.inputs().osVersion == os::kWindowsXp) {
+  } else if (catalogue.inputs().osVersion == Os::WindowsXp) {
     builder.AddXpEntries();
     builder.ShowXpNotice();
   } else {

@@ -204,8 +204,8 @@ int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
   events.RecentPackageAdded(state.packageFile);
 
   // The shell of NT keeps start menu, folder, drive and overlay icons in its icon cache.
-  const int os = catalogue.inputs().osVersion;
-  const bool ntShell = os == os::kWindowsNt4 || os == os::kWindows2000 || os == os::kWindowsXp;
+  const Os os = catalogue.inputs().osVersion;
+  const bool ntShell = os == Os::WindowsNt4 || os == Os::Windows2000 || os == Os::WindowsXp;
   if (ntShell && AnyOn(state.include, category::kStart, category::kOthers)) {
     state.needCacheRebuild = true;
   }

@@ -130,7 +130,7 @@ int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents&
 void RunSmartLoad(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
                   FillMarks& marks, const std::string& packageFile) {
   Fill(catalogue, include, events, marks, kFirstRow);
-  if (catalogue.inputs().osVersion == os::kWindowsXp) {
+  if (catalogue.inputs().osVersion == Os::WindowsXp) {
     for (const FillRow& row : kXpRows) {
       if (Fill(catalogue, include, events, marks, row) == 0 && &row == &kXpRows.back()) {
         FillMailFromInBox(catalogue, include, events, marks, packageFile);

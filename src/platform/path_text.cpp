@@ -127,7 +127,8 @@ std::string ExpandCatalogueVariables(std::string_view path, const PathContext& c
     std::string result = context.programFilesDir;
     if (result.empty() || result == "ERROR") result = "c:\\program files";
     result += '\\';
-    const bool windows95Family = context.osVersion >= 1 && context.osVersion <= 3;
+    const bool windows95Family =
+        context.osVersion >= Os::Windows95 && context.osVersion <= Os::WindowsMe;
     if (!windows95Family) result += "Windows NT\\";
     result += "Accessories";
     return result + std::string(path.substr(kAccessories.size()));

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/os_version.h"
+
 namespace gd {
 
 inline constexpr std::size_t kMaxPath = 260;  // buffer size; paths hold at most 259 characters
@@ -14,7 +16,7 @@ struct PathContext {
   std::string windowsDir;       // WindowsDir
   std::string systemDir;        // SystemDir
   std::string programFilesDir;  // "ProgramFilesDir", or "ERROR" when it cannot be read
-  int osVersion = 0;            // OsVersion code
+  Os osVersion = Os::Unknown;            // OsVersion code
 };
 
 // The four parts of a path as the platform's _splitpath gives them (each cut to its buffer:

@@ -33,7 +33,7 @@ void RefusePlugin(SlotCatalogue& catalogue, const std::string& fileName) {
 
 void LoadPlugins(SlotCatalogue& catalogue, std::string_view location, int category) {
   CatalogueSystem& system = catalogue.system();
-  const int osVersion = catalogue.inputs().osVersion;
+  const Os osVersion = catalogue.inputs().osVersion;
   const std::string section(kPluginSection);
   const auto files = system.shell.FindFiles(PluginFolder(catalogue.inputs().appPath),
                                             std::string(kPluginPattern), false);
@@ -62,7 +62,7 @@ void LoadPlugins(SlotCatalogue& catalogue, std::string_view location, int catego
         continue;
       }
       // Windows 2000 and XP keep the user's desktop object icons under Explorer's own key.
-      const bool explorerKey = osVersion == 5 || osVersion == 6;
+      const bool explorerKey = osVersion == Os::Windows2000 || osVersion == Os::WindowsXp;
       key = std::string(explorerKey ? kExplorerClsid : kClassesClsid) + clsid;
     } else if (where == "1") {
       if (!system.registry.RegKeyExists(RegRoot::LocalMachine,

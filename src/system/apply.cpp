@@ -90,7 +90,7 @@ class Applier {
   // The second places some slots have, by name; the first rule that matches is taken.
   void ExtraWrites(const std::string& name, const IconSlot& slot, const std::string& text) {
     Registry& registry = system_.registry;
-    const int os = inputs_.osVersion;
+    const Os os = inputs_.osVersion;
     if (StartsWithIgnoreCase(name, "Recycle Bin")) {
       const bool empty = EqualsIgnoreCase(name, "Recycle Bin (empty)");
       registry.WriteRegString(RegRoot::LocalMachine, kShellIconsKey, empty ? "31" : "32", text);
@@ -102,17 +102,17 @@ class Applier {
       if (EqualsIgnoreCase(state, shown))
         registry.WriteRegString(*slot.rootKey, slot.keyPath, "", text);
     } else if (name == "Url History") {
-      if (os != os::kWindowsMe && os != os::kWindows2000) return;
+      if (os != Os::WindowsMe && os != Os::Windows2000) return;
       const std::string recent =
           registry.ReadText(RegRoot::CurrentUser, kShellFoldersKey, "Recent");
       if (!Unset(recent)) WriteShellClassInfo(recent + "\\desktop.ini", slot);
     } else if (name == "Internet Document") {
-      if (os != os::kWindows2000 && os != os::kWindowsXp) return;
+      if (os != Os::Windows2000 && os != Os::WindowsXp) return;
       if (!inputs_.ieVersion.starts_with('6')) return;
       registry.WriteRegString(RegRoot::ClassesRoot, kOldHtmlIconKey, "", text);
       page_.needCacheRebuild = true;
     } else if (name == "CD-ROM Drive") {
-      if (os != os::kWindowsXp) return;
+      if (os != Os::WindowsXp) return;
       // Per-letter CD-ROM icons go back to the system's CD-ROM icon so the class icon shows.
       const std::string systemIcon = inputs_.paths.systemDir + "\\shell32.dll,11";
       for (const std::string& root : system_.shell.DriveRoots()) {
@@ -129,7 +129,7 @@ class Applier {
                                 MakeIconRef(slot.defaultPath, slot.defaultIndex));
       }
     } else if (name == "Scheduled Tasks") {
-      if (os != os::kWindowsXp) return;
+      if (os != Os::WindowsXp) return;
       registry.WriteRegString(RegRoot::CurrentUser, kScheduledTasksKey, "", text);
     }
   }

@@ -38,13 +38,13 @@ void WarnOnWindowsNt4(const CatalogueInputs& inputs, const IconCacheServices& se
 
 }  // namespace
 
-bool HasNewShell(int osVersion, const std::string& systemDir, ShellQueries& shell) {
-  if (osVersion != os::kWindows95 && osVersion != os::kWindowsNt4) return true;
+bool HasNewShell(Os osVersion, const std::string& systemDir, ShellQueries& shell) {
+  if (osVersion != Os::Windows95 && osVersion != Os::WindowsNt4) return true;
   return IsNewShell(osVersion, shell.IconCount(systemDir + "\\shell32.dll"));
 }
 
 int RebuildIconCache(const CatalogueInputs& inputs, const IconCacheServices& services) {
-  if (inputs.osVersion == os::kWindowsNt4) WarnOnWindowsNt4(inputs, services);
+  if (inputs.osVersion == Os::WindowsNt4) WarnOnWindowsNt4(inputs, services);
 
   const auto library =
       services.rebuilder.Load(inputs.appPath + "\\" + std::string(kRefreshHookFileName));
@@ -54,7 +54,7 @@ int RebuildIconCache(const CatalogueInputs& inputs, const IconCacheServices& ser
     return 0;
   }
   // On XP the rebuild only takes when it runs inside the shell's own process.
-  if (inputs.osVersion == os::kWindowsXp) {
+  if (inputs.osVersion == Os::WindowsXp) {
     library->RunShellHook();
   } else {
     library->CallRebuildIcons();

@@ -45,8 +45,8 @@ void RestoreAllIcons(SlotCatalogue& catalogue, PageState& page, PageEvents& even
     RestoreCategory(catalogue, events, category::kQuickLaunch);
   }
   if (page.categoryOnShow != category::kCursors) events.CategoryRepainted(page.categoryOnShow);
-  const int os = catalogue.inputs().osVersion;
-  if (os == os::kWindowsNt4 || os == os::kWindows2000 || os == os::kWindowsXp) {
+  const Os os = catalogue.inputs().osVersion;
+  if (os == Os::WindowsNt4 || os == Os::Windows2000 || os == Os::WindowsXp) {
     page.needCacheRebuild = true;
   }
   events.ApplyEnabled();

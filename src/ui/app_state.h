@@ -5,6 +5,7 @@
 #include <string>
 
 #include "catalogue/page_state.h"
+#include "platform/os_version.h"
 
 namespace gd {
 
@@ -12,7 +13,7 @@ struct AppState {
   PageState page;  // appPath, themesDir, packageFile, include switches, pending flags
   std::string systemDir;
   std::string windowsDir;
-  int osVersion = 0;
+  Os osVersion = Os::Unknown;
   bool rememberWindow = true;
   bool localUpdate = true;  // the view: Local Update, or Package Builder when false
 };

@@ -13,21 +13,6 @@ namespace {
 constexpr std::array<int, 3> kButtonIds{IDC_NOTICE_BUTTON_FIRST, IDC_NOTICE_BUTTON_SECOND,
                                         IDC_NOTICE_BUTTON_THIRD};
 
-// The screen's device context, held for one measurement.
-class ScreenDc {
- public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
-  ~ScreenDc() {
-    if (dc_ != nullptr) ReleaseDC(nullptr, dc_);
-  }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
 LPCSTR SystemIconName(NoticeIcon icon) {
   switch (icon) {
     case NoticeIcon::Stop: return IDI_HAND;
@@ -101,8 +86,8 @@ void NoticeDialog::UseMessageFont() {
 
 SIZE NoticeDialog::MeasureText(int widthLimit) const {
   RECT rect{0, 0, widthLimit, widthLimit};
-  ScreenDc dc;
-  if (dc.get() == nullptr) return {widthLimit, 0};
+  const UniqueScreenDc dc(GetDC(nullptr));
+  if (!dc) return {widthLimit, 0};
   const HGDIOBJ oldFont = font_ ? SelectObject(dc.get(), font_.get()) : nullptr;
   DrawTextA(dc.get(), text_.c_str(), static_cast<int>(text_.size()), &rect,
             DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);

@@ -41,8 +41,13 @@ bool ParseSessionOptions(Arguments args, SessionOptions& options, std::vector<st
       if (value == "local") options.view = CatalogueView::LocalUpdate;
       else if (value == "builder") options.view = CatalogueView::PackageBuilder;
       else return false;
-    } else if (!ParseNumber(value, 0, 6, options.os)) {
-      return false;
+    } else {
+      int code = 0;
+      if (!ParseNumber(value, static_cast<int>(Os::Unknown), static_cast<int>(Os::WindowsXp),
+                       code)) {
+        return false;
+      }
+      options.os = static_cast<Os>(code);
     }
   }
   return true;
@@ -67,11 +72,11 @@ SystemSession::SystemSession(const SessionOptions& options, std::ostream& err,
   // The Packages page's Include boxes start as they were left.
   page_.include = SettingsStore(registry_).IncludeSwitches();
   CatalogueInputs inputs = SystemCatalogueInputs(registry_, shell, options.view, page_.appPath);
-  if (options.os >= 0) {
-    inputs.osVersion = options.os;
-    inputs.paths.osVersion = options.os;
+  if (options.os) {
+    inputs.osVersion = *options.os;
+    inputs.paths.osVersion = *options.os;
     inputs.newShell =
-        IsNewShell(options.os, shell.IconCount(inputs.paths.systemDir + "\\shell32.dll"));
+        IsNewShell(*options.os, shell.IconCount(inputs.paths.systemDir + "\\shell32.dll"));
   }
   inputs.silentStart = true;  // a console has no one to show notices to
   catalogue_ = std::make_unique<SlotCatalogue>(

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -18,7 +19,7 @@ namespace gd::gdctl {
 
 struct SessionOptions {
   CatalogueView view = CatalogueView::LocalUpdate;
-  int os = -1;  // build as if this Windows version ran; -1 for the real one
+  std::optional<Os> os;  // build as if this Windows version ran; none for the real one
 };
 
 // A whole decimal text within [low, high].
