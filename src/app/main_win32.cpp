@@ -16,9 +16,9 @@
 #include "plugins/plugins.h"
 #include "system/icon_cache_win32.h"
 #include "system/system_effects_win32.h"
-#include "ui/main_window.h"
-#include "ui/message_box_prompt.h"
-#include "ui/notice_box.h"
+#include "ui/main_window_win32.h"
+#include "ui/message_box_prompt_win32.h"
+#include "ui/notice_box_win32.h"
 #include "ui/resource_ids.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "support/memory_registry.h"
 #include "support/scripted_prompt.h"
-#include "ui/main_window.h"
+#include "ui/main_window_win32.h"
 #include "ui/resource_ids.h"
 
 namespace gd {

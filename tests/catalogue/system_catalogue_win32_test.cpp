@@ -7,8 +7,8 @@
 #include "catalogue/builders.h"
 #include "catalogue/catalogue_inputs_win32.h"
 #include "catalogue/slot_listing.h"
-#include "platform/win32_ini.h"
-#include "platform/win32_registry.h"
+#include "platform/ini_win32.h"
+#include "platform/registry_win32.h"
 #include "support/fake_shell.h"
 #include "support/scripted_prompt.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32_registry.h"
+#include "platform/registry_win32.h"
 #include "support/memory_ini.h"
 #include "support/memory_registry.h"
 #include "support/reg_file.h"

@@ -2,7 +2,7 @@
 // and what OK writes into the package file and remembers.
 #include <gtest/gtest.h>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "package/package_format.h"
 #include "package/package_info_form.h"
 #include "support/memory_ini.h"

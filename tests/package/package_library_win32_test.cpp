@@ -11,7 +11,7 @@
 #include "platform/files.h"
 #include "platform/shell.h"
 #include "platform/shell_queries.h"
-#include "platform/win32_ini.h"
+#include "platform/ini_win32.h"
 #include "support/scratch_folder.h"
 
 namespace gd::package_test {

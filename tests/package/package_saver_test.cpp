@@ -6,7 +6,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "catalogue/categories.h"
 #include "package/package_format.h"
 #include "package/package_saver.h"

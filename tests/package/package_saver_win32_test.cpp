@@ -19,8 +19,8 @@
 #include "platform/os_version.h"
 #include "platform/system_paths.h"
 #include "platform/text_case.h"
-#include "platform/win32_ini.h"
-#include "platform/win32_registry.h"
+#include "platform/ini_win32.h"
+#include "platform/registry_win32.h"
 #include "support/catalogue_harness.h"
 #include "support/scratch_folder.h"
 

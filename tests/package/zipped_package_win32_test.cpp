@@ -14,7 +14,7 @@
 #include "platform/path_text.h"
 #include "platform/shell.h"
 #include "platform/shell_queries.h"
-#include "platform/win32_ini.h"
+#include "platform/ini_win32.h"
 #include "platform/zip_library.h"
 #include "support/scratch_folder.h"
 

@@ -1,7 +1,7 @@
 // INI reading and section listing over the platform's profile functions.
 #include <gtest/gtest.h>
 
-#include "platform/win32_ini.h"
+#include "platform/ini_win32.h"
 #include "support/scratch_folder.h"
 
 namespace gd {

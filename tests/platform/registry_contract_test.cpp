@@ -12,7 +12,7 @@
 #include <windows.h>
 #include <shlwapi.h>
 
-#include "platform/win32_registry.h"
+#include "platform/registry_win32.h"
 #endif
 
 namespace gd {

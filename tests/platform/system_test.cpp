@@ -6,7 +6,7 @@
 
 #include "platform/files.h"
 #include "platform/system_paths.h"
-#include "platform/win32_registry.h"
+#include "platform/registry_win32.h"
 
 namespace gd {
 namespace {

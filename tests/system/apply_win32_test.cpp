@@ -9,8 +9,8 @@
 #include <string>
 
 #include "platform/com.h"
-#include "platform/win32_ini.h"
-#include "platform/win32_registry.h"
+#include "platform/ini_win32.h"
+#include "platform/registry_win32.h"
 #include "support/reg_file.h"
 #include "support/scratch_folder.h"
 #include "support/scratch_roots_win32.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "support/dialog_driver_win32.h"
-#include "ui/notice_box.h"
+#include "ui/notice_box_win32.h"
 #include "ui/notice_box_ids.h"
 #include "ui/notice_layout.h"
 

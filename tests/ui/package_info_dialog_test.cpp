@@ -12,7 +12,7 @@
 #include "support/dialog_driver_win32.h"
 #include "support/memory_ini.h"
 #include "support/memory_registry.h"
-#include "ui/package_info_dialog.h"
+#include "ui/package_info_dialog_win32.h"
 #include "ui/resource_ids.h"
 
 namespace gd {

@@ -1,7 +1,7 @@
 // The listening window's thread, class and window procedure.
 #include "listening_window_win32.h"
 
-#include "companions/include/refreshhook.h"
+#include "companions/include/refreshhook_win32.h"
 
 namespace gd::test {
 

@@ -1,7 +1,7 @@
 // refreshhook.dll under Wine: what RebuildIcons does to the shell icon size and the cache file,
 // which messages the hook procedure acts on, and the program's driver on Windows XP with and
 // without a "Progman" window.
-#include "companions/include/refreshhook.h"
+#include "companions/include/refreshhook_win32.h"
 #include "listening_window_win32.h"
 #include "platform/unique_handle.h"
 #include "support/fake_shell.h"

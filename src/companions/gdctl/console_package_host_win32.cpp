@@ -1,5 +1,5 @@
 // Loading's host in gdctl.
-#include "gdctl/console_package_host.h"
+#include "gdctl/console_package_host_win32.h"
 
 #include "system/restore.h"
 

@@ -1,10 +1,10 @@
 // "gdctl apply" and "gdctl restore": the program's load-and-apply and restore-and-apply runs
 // from the console, with every registry value, profile entry, shortcut and system image they
 // write listed (root and key, value or entry, old, new, outcome), or only listed in a dry run.
-#include "gdctl/apply_commands.h"
+#include "gdctl/apply_commands_win32.h"
 
-#include "gdctl/console_package_host.h"
-#include "gdctl/system_session.h"
+#include "gdctl/console_package_host_win32.h"
+#include "gdctl/system_session_win32.h"
 #include "package/package_loader.h"
 #include "platform/ini_win32.h"
 #include "platform/registry_win32.h"

@@ -1,11 +1,11 @@
 // "gdctl catalogue": builds the catalogue of the running system (optionally as if it were
 // another Windows version, or in the Package Builder view) and lists every slot.
-#include "gdctl/catalogue_commands.h"
+#include "gdctl/catalogue_commands_win32.h"
 
 #include "catalogue/builders.h"
 #include "catalogue/drive_builder.h"
 #include "catalogue/slot_listing.h"
-#include "gdctl/system_session.h"
+#include "gdctl/system_session_win32.h"
 
 namespace gd::gdctl {
 namespace {

@@ -1,5 +1,5 @@
 // Maps prompt requests to MessageBoxA styles and answers.
-#include "ui/message_box_prompt.h"
+#include "ui/message_box_prompt_win32.h"
 
 namespace gd {
 namespace {

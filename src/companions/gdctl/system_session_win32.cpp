@@ -1,5 +1,5 @@
 // Builds the catalogue of the running system for gdctl's commands.
-#include "gdctl/system_session.h"
+#include "gdctl/system_session_win32.h"
 
 #include <windows.h>
 

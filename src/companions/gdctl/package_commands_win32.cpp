@@ -1,13 +1,13 @@
 // "gdctl package": the package file and library operations of the program, run on this
 // system from the console, for package authors and scripts.
-#include "gdctl/package_commands.h"
+#include "gdctl/package_commands_win32.h"
 
 #include <map>
 
 #include "settings/settings_store.h"
 #include "catalogue/slot_listing.h"
-#include "gdctl/console_package_host.h"
-#include "gdctl/system_session.h"
+#include "gdctl/console_package_host_win32.h"
+#include "gdctl/system_session_win32.h"
 #include "package/package_format.h"
 #include "package/package_library.h"
 #include "package/package_loader.h"

@@ -11,7 +11,7 @@
 #include "ui/window_start.h"
 #include "platform/prompt.h"
 #include "platform/unique_handle.h"
-#include "ui/dialog.h"
+#include "ui/dialog_win32.h"
 
 namespace gd {
 

@@ -1,5 +1,5 @@
 // The Package Info dialog's window: fills the edits from the form and hands OK back to it.
-#include "ui/package_info_dialog.h"
+#include "ui/package_info_dialog_win32.h"
 
 #include <utility>
 

@@ -1,5 +1,5 @@
 // Opening, sizing and closing the notice box, and showing the program's notices in it.
-#include "ui/notice_box.h"
+#include "ui/notice_box_win32.h"
 
 #include <array>
 

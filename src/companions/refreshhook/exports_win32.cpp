@@ -1,8 +1,8 @@
 // The two entry points of refreshhook.dll. Both are plain C functions over the Win32 API; the
 // library is built without C++ exceptions, so none can reach the caller.
-#include "companions/refreshhook/hook_block.h"
+#include "companions/refreshhook/hook_block_win32.h"
 #include "companions/refreshhook/icon_rebuild.h"
-#include "companions/include/refreshhook.h"
+#include "companions/include/refreshhook_win32.h"
 
 #include <windows.h>
 

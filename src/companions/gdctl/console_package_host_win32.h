@@ -2,7 +2,7 @@
 // restores that act on the session's own page.
 #pragma once
 
-#include "gdctl/system_session.h"
+#include "gdctl/system_session_win32.h"
 #include "package/package_host_win32.h"
 
 namespace gd::gdctl {

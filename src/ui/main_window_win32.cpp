@@ -1,5 +1,5 @@
 // Start-up, page list and button commands of the main window.
-#include "ui/main_window.h"
+#include "ui/main_window_win32.h"
 
 #include <array>
 #include <string>

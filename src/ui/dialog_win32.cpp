@@ -1,5 +1,5 @@
 // Message dispatch of the dialog base.
-#include "ui/dialog.h"
+#include "ui/dialog_win32.h"
 
 namespace gd {
 
