@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "catalogue/categories.h"
 #include "platform/ini.h"
 #include "platform/notice.h"
 #include "platform/path_text.h"
@@ -39,7 +40,7 @@ enum class ExtraSlotPlace { Desktop, MyComputer };
 class ExtraSlotSource {
  public:
   virtual ~ExtraSlotSource() = default;
-  virtual void AddSlots(SlotCatalogue& catalogue, ExtraSlotPlace place, int category) = 0;
+  virtual void AddSlots(SlotCatalogue& catalogue, ExtraSlotPlace place, Category category) = 0;
 };
 
 // The system as the catalogue reads it.

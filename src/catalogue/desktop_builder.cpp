@@ -11,7 +11,7 @@
 namespace gd {
 namespace {
 
-constexpr int kList = category::kDesktop;
+constexpr Category kList = Category::Desktop;
 
 constexpr std::string_view kMyComputer = "{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
 constexpr std::string_view kMyDocuments = "{450D8FBA-AD25-11D0-98A8-0800361B1103}";

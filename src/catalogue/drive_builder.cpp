@@ -12,7 +12,7 @@
 namespace gd {
 namespace {
 
-constexpr int kList = category::kDrives;
+constexpr Category kList = Category::Drives;
 
 constexpr const char* kShellIconsKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";

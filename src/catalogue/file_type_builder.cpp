@@ -237,7 +237,7 @@ void AddUserFileTypes(SlotCatalogue& catalogue) {
   // The listing puts each name at the front, so the file's first section stands last.
   for (auto it = sections.rbegin(); it != sections.rend(); ++it) {
     if (!it->starts_with('.')) continue;
-    catalogue.AddSlot(category::kFiles, "", RegRoot::ClassesRoot, *it, "", "", -1,
+    catalogue.AddSlot(Category::Files, "", RegRoot::ClassesRoot, *it, "", "", -1,
                       SlotKind::ExtensionDefaultIcon, slotflag::kAddedFormat);
   }
 }
@@ -245,13 +245,13 @@ void AddUserFileTypes(SlotCatalogue& catalogue) {
 }  // namespace
 
 void BuildFileTypeIcons(SlotCatalogue& catalogue) {
-  if (!catalogue.Entries(category::kFiles).empty()) return;
+  if (!catalogue.Entries(Category::Files).empty()) return;
   const CatalogueInputs& inputs = catalogue.inputs();
   if (inputs.view == CatalogueView::PackageBuilder) {
     const std::string placeholder = PlaceholderFile(catalogue);
     int index = kFirstPlaceholderIndex;
     for (const FileTypeSlot& slot : kFileTypeSlots) {
-      catalogue.AddSlot(category::kFiles, slot.name, std::nullopt, "", "", placeholder, index++,
+      catalogue.AddSlot(Category::Files, slot.name, std::nullopt, "", "", placeholder, index++,
                         SlotKind::BuiltIn, 0);
     }
     AddUserFileTypes(catalogue);
@@ -274,11 +274,11 @@ void BuildFileTypeIcons(SlotCatalogue& catalogue) {
     if (slot.place == ".bmp" && skipBitmap) continue;
     const Default fallback = slot.defaultFor(sources);
     if (slot.kind == SlotKind::RegistryValue) {
-      catalogue.AddSlot(category::kFiles, slot.name, RegRoot::LocalMachine, kShellIconsKey,
+      catalogue.AddSlot(Category::Files, slot.name, RegRoot::LocalMachine, kShellIconsKey,
                         slot.place, fallback.path, fallback.index, slot.kind, 0);
     } else {
       // A type whose extension has no class here makes no slot.
-      catalogue.AddSlot(category::kFiles, slot.name, RegRoot::ClassesRoot, slot.place, "",
+      catalogue.AddSlot(Category::Files, slot.name, RegRoot::ClassesRoot, slot.place, "",
                         fallback.path, fallback.index, slot.kind, 0);
     }
   }

@@ -12,7 +12,7 @@ namespace {
 
 using folders::ClassPrefix;
 
-constexpr int kList = category::kFolders;
+constexpr Category kList = Category::Folders;
 
 class FolderBuilder {
  public:

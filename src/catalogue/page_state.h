@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "catalogue/categories.h"
 #include "settings/settings_store.h"
 
 namespace gd {
@@ -16,7 +17,7 @@ struct PageState {
   bool loadAndClose = false;      // started only to load, apply and close
   bool pendingChanges = false;    // Apply has something to write
   bool needCacheRebuild = false;  // Apply should rebuild the shell's icon cache
-  int categoryOnShow = 0;         // the category the Icons & Cursors page lists
+  Category categoryOnShow = Category::Desktop;        // the category the Icons & Cursors page lists
 };
 
 // What the page and the main window are told when loading, restoring or applying changes
@@ -24,9 +25,9 @@ struct PageState {
 class PageEvents {
  public:
   virtual ~PageEvents() = default;
-  virtual void SlotRefreshed(int /*category*/, int /*item*/) {}
+  virtual void SlotRefreshed(Category /*category*/, int /*item*/) {}
   // Repaint the category's list and the page's status line.
-  virtual void CategoryRepainted(int /*category*/) {}
+  virtual void CategoryRepainted(Category /*category*/) {}
   virtual void TitleChanged() {}
   // The main window's command 1125: Apply becomes available in the Local Update view.
   virtual void ApplyEnabled() {}

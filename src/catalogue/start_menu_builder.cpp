@@ -13,7 +13,7 @@
 namespace gd {
 namespace {
 
-constexpr int kList = category::kStart;
+constexpr Category kList = Category::Start;
 
 constexpr std::string_view kShellIcons =
     "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";

@@ -95,8 +95,8 @@ void WriteValue(IniStore& ini, const std::string& file, std::string_view section
 
 }  // namespace
 
-std::optional<int> CategoryOfSection(std::string_view section) {
-  for (int category = 0; category < kPackageCategoryCount; ++category) {
+std::optional<Category> CategoryOfSection(std::string_view section) {
+  for (Category category : kPackageCategories) {
     if (EqualsIgnoreCase(section, CategorySection(category))) return category;
   }
   return std::nullopt;

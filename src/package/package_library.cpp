@@ -99,7 +99,7 @@ bool OwnsItsFolder(LibrarySystem& system, const std::string& packageFile) {
 std::vector<std::string> NamedIconFiles(LibrarySystem& system, const std::string& packageFile) {
   const std::string folder = FolderOf(packageFile);
   std::vector<std::string> sections;
-  for (int c = 0; c < kPackageCategoryCount; ++c) sections.emplace_back(CategorySection(c));
+  for (Category c : kPackageCategories) sections.emplace_back(CategorySection(c));
   sections.emplace_back(kCustomIconsSection);
   std::vector<std::string> named;
   for (const std::string& section : sections) {

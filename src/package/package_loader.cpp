@@ -17,16 +17,17 @@
 namespace gd {
 namespace {
 
-bool AnyOff(const IncludeFlags& include, int first, int last) {
-  for (int c = first; c <= last; ++c) {
-    if (!include[static_cast<std::size_t>(c)]) return true;
+// Whether any include switch from `first` to `last` is off (or on).
+bool AnyOff(const IncludeFlags& include, Category first, Category last) {
+  for (std::size_t c = Index(first); c <= Index(last); ++c) {
+    if (!include[c]) return true;
   }
   return false;
 }
 
-bool AnyOn(const IncludeFlags& include, int first, int last) {
-  for (int c = first; c <= last; ++c) {
-    if (include[static_cast<std::size_t>(c)]) return true;
+bool AnyOn(const IncludeFlags& include, Category first, Category last) {
+  for (std::size_t c = Index(first); c <= Index(last); ++c) {
+    if (include[c]) return true;
   }
   return false;
 }
@@ -38,7 +39,7 @@ enum class NoticeOutcome { GoOn, Cancelled };
 NoticeOutcome AskAboutRestrictions(SlotCatalogue& catalogue, PageState& state,
                                    SettingsStore& settings) {
   if (!state.loadAndClose || !settings.IsOn(Flag::NoticeApply)) return NoticeOutcome::GoOn;
-  if (!AnyOff(state.include, category::kDesktop, category::kFiles)) return NoticeOutcome::GoOn;
+  if (!AnyOff(state.include, Category::Desktop, Category::Files)) return NoticeOutcome::GoOn;
   PromptRequest request;
   request.text = kRestrictionNoticeText;
   request.caption = kRestrictionNoticeTitle;
@@ -50,8 +51,8 @@ NoticeOutcome AskAboutRestrictions(SlotCatalogue& catalogue, PageState& state,
   }
   if (result.answer == PromptAnswer::Cancel) return NoticeOutcome::Cancelled;
   if (result.answer == PromptAnswer::Yes) {
-    for (int c = category::kDesktop; c <= category::kFiles; ++c) {
-      state.include[static_cast<std::size_t>(c)] = true;
+    for (std::size_t c = Index(Category::Desktop); c <= Index(Category::Files); ++c) {
+      state.include[c] = true;
     }
   }
   return NoticeOutcome::GoOn;
@@ -71,7 +72,7 @@ void ReadCategorySections(SlotCatalogue& catalogue, const PageState& state, Page
                           FillMarks& marks, const std::string& packageDirectory) {
   IniStore& ini = catalogue.system().ini;
   const CatalogueInputs& inputs = catalogue.inputs();
-  for (int c = 0; c < kPackageCategoryCount; ++c) {
+  for (Category c : kPackageCategories) {
     const std::string section(CategorySection(c));
     for (const std::string& key : ReadSectionKeys(ini, state.packageFile, section)) {
       std::string name = key;
@@ -94,7 +95,7 @@ bool IsExtensionKey(std::string_view key) {
 }
 
 std::optional<std::size_t> FindFileType(const SlotCatalogue& catalogue, std::string_view type) {
-  const auto& entries = catalogue.Entries(category::kFiles);
+  const auto& entries = catalogue.Entries(Category::Files);
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (EqualsIgnoreCase(entries[i].slot->fileType, type)) return i;
   }
@@ -110,17 +111,17 @@ void ReadCustomIcons(SlotCatalogue& catalogue, const PageState& state, PageEvent
     std::string value;
     if (!ReadIniValue(ini, section, key, value, state.packageFile)) continue;
     if (const std::optional<std::size_t> item = FindFileType(catalogue, key)) {
-      SetSlotFromValue(catalogue, events, category::kFiles, *item, value, packageDirectory,
+      SetSlotFromValue(catalogue, events, Category::Files, *item, value, packageDirectory,
                        &marks);
       continue;
     }
     const PackageIconRef ref =
         ResolvePackageValue(value, packageDirectory, catalogue.inputs().paths);
     if (!ref.fitsPathBuffer) continue;
-    const int item = catalogue.AddSlot(category::kFiles, "", RegRoot::ClassesRoot, key, "",
+    const int item = catalogue.AddSlot(Category::Files, "", RegRoot::ClassesRoot, key, "",
                                        ref.path, ref.index, SlotKind::ExtensionDefaultIcon,
                                        slotflag::kAddedFormat | slotflag::kChanged);
-    if (item >= 0) events.SlotRefreshed(category::kFiles, item);
+    if (item >= 0) events.SlotRefreshed(Category::Files, item);
   }
 }
 
@@ -135,7 +136,7 @@ bool IsLoadableName(std::string_view path) {
          IsZippedPackageName(path);
 }
 
-std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, int category,
+std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, Category category,
                                     std::string_view name) {
   const auto& entries = catalogue.Entries(category);
   for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -144,7 +145,7 @@ std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, int category
   return std::nullopt;
 }
 
-bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, int category,
+bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, Category category,
                       std::size_t item, std::string_view value,
                       std::string_view packageDirectory, FillMarks* marks) {
   // A value may point outside the package folder (the format allows it): loading only reads
@@ -183,7 +184,7 @@ int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
 
   FillMarks marks = FillMarks::OfChangedSlots(catalogue);
   if (settings.IsOn(Flag::RestoreIcons)) host.RestoreAllIcons(true);
-  if (settings.IsOn(Flag::RestoreCursors) && state.include[category::kCursors]) {
+  if (settings.IsOn(Flag::RestoreCursors) && state.include[Index(Category::Cursors)]) {
     host.RestoreAllCursors(true);
   }
 
@@ -206,7 +207,7 @@ int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
   // The shell of NT keeps start menu, folder, drive and overlay icons in its icon cache.
   const Os os = catalogue.inputs().osVersion;
   const bool ntShell = os == Os::WindowsNt4 || os == Os::Windows2000 || os == Os::WindowsXp;
-  if (ntShell && AnyOn(state.include, category::kStart, category::kOthers)) {
+  if (ntShell && AnyOn(state.include, Category::Start, Category::Others)) {
     state.needCacheRebuild = true;
   }
   if (localUpdate) {

@@ -31,13 +31,13 @@ int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
                 PackageHost& host);
 
 // The list item of that name in the category: the whole name, case ignored.
-std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, int category,
+std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, Category category,
                                     std::string_view name);
 
 // Sets the item's pending icon from a package value read against the package directory, and
 // tells the page when that changed it. False when the value names no usable reference or
 // changed nothing. A usable reference marks the slot as given an icon, changed or not.
-bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, int category,
+bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, Category category,
                       std::size_t item, std::string_view value,
                       std::string_view packageDirectory, FillMarks* marks = nullptr);
 

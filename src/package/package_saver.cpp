@@ -65,13 +65,13 @@ std::string PackageFolderName(const std::string& packagePath) {
   return name;
 }
 
-bool IsPlaceholderCursor(int category, const IconSlot& slot) {
-  return category == category::kCursors &&
+bool IsPlaceholderCursor(Category category, const IconSlot& slot) {
+  return category == Category::Cursors &&
          FoldCase(slot.iconPath).find(kPlaceholderModule) != std::string::npos;
 }
 
 // The rules, in order, by which a slot is left out of the package.
-bool IsSkipped(int category, const IconSlot& slot, CatalogueView view, ShellQueries& shell) {
+bool IsSkipped(Category category, const IconSlot& slot, CatalogueView view, ShellQueries& shell) {
   if ((slot.flags & slotflag::kMissingImage) != 0) return true;
   if (view == CatalogueView::LocalUpdate ? IsPlaceholderCursor(category, slot)
                                          : !slot.IsChanged()) {
@@ -110,7 +110,7 @@ class PackageWriter {
         names_(mode, PackageName(location.packagePath)) {}
 
   void WriteSlots() {
-    for (int category = 0; category < kPackageCategoryCount; ++category) {
+    for (Category category : kPackageCategories) {
       for (CatalogueEntry& entry : catalogue_.Entries(category)) {
         if (IsSkipped(category, *entry.slot, view(), catalogue_.system().shell)) continue;
         WriteSlot(category, entry.name, *entry.slot);
@@ -129,10 +129,10 @@ class PackageWriter {
  private:
   CatalogueView view() const { return catalogue_.inputs().view; }
 
-  void WriteSlot(int category, const std::string& listName, IconSlot& slot) {
+  void WriteSlot(Category category, const std::string& listName, IconSlot& slot) {
     std::string name = listName;
     TranslateSlotName(name, SlotNameDirection::PackageForm, catalogue_.inputs().osVersion, view());
-    const bool cursor = category == category::kCursors;
+    const bool cursor = category == Category::Cursors;
     const std::string value =
         cursor ? names_.NextCursorValue(name, slot.iconPath) : names_.NextIconValue(name);
     const bool intoLibrary = !cursor && names_.mode() == SaveMode::IconLibrary;
@@ -168,7 +168,7 @@ class PackageWriter {
 // have stay; a scratch folder whose files did not all arrive is kept, so nothing is lost.
 void PutInPlace(SlotCatalogue& catalogue, PageState& state, PageEvents& events, SaveHost& host,
                 const SaveLocation& location) {
-  catalogue.ClearCategory(-1);
+  catalogue.ClearPackageCategories();
   host.CreateFolder(location.finalFolder);
   bool allCopied = true;
   for (const std::string& name : host.ListFiles(location.packageFolder)) {

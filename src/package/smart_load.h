@@ -18,8 +18,8 @@ namespace gd {
 // first item whose name begins with `targetName`; the source the item named `sourceName`;
 // both case ignored. 1 when the target was set, else 0.
 int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
-              FillMarks& marks, int targetCategory, std::string_view targetName, int sourceCategory,
-              std::string_view sourceName);
+              FillMarks& marks, Category targetCategory, std::string_view targetName,
+              Category sourceCategory, std::string_view sourceName);
 
 // The Smart Load table in its order, with the Windows XP fallback that gives the start
 // menu's E-mail the package's own desktop "In Box" value.

@@ -31,7 +31,7 @@ void RefusePlugin(SlotCatalogue& catalogue, const std::string& fileName) {
 
 }  // namespace
 
-void LoadPlugins(SlotCatalogue& catalogue, std::string_view location, int category) {
+void LoadPlugins(SlotCatalogue& catalogue, std::string_view location, Category category) {
   CatalogueSystem& system = catalogue.system();
   const Os osVersion = catalogue.inputs().osVersion;
   const std::string section(kPluginSection);

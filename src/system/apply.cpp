@@ -64,8 +64,8 @@ class Applier {
         effects_(effects),
         options_(options) {}
 
-  void Slot(int category, const std::string& name, IconSlot& slot) {
-    if (category == category::kQuickLaunch) {
+  void Slot(Category category, const std::string& name, IconSlot& slot) {
+    if (category == Category::QuickLaunch) {
       QuickLaunch(name, slot);
       return;
     }
@@ -75,8 +75,8 @@ class Applier {
   }
 
  private:
-  static std::string ValueText(int category, const IconSlot& slot) {
-    if (category != category::kCursors) return MakeIconRef(slot.iconPath, slot.iconIndex);
+  static std::string ValueText(Category category, const IconSlot& slot) {
+    if (category != Category::Cursors) return MakeIconRef(slot.iconPath, slot.iconIndex);
     // The program's own executable is the placeholder for Windows' own cursor.
     return EndsWithIgnoreCase(slot.iconPath, ".exe") ? std::string() : slot.iconPath;
   }
@@ -134,7 +134,7 @@ class Applier {
     }
   }
 
-  void MainWrite(int category, const IconSlot& slot, const std::string& text) {
+  void MainWrite(Category category, const IconSlot& slot, const std::string& text) {
     if ((slot.flags & slotflag::kAddedFormat) != 0) {
       AddedFileType(slot, text);
     } else if (IsFilePlace(slot.keyPath)) {
@@ -159,14 +159,14 @@ class Applier {
     registry.WriteRegString(RegRoot::ClassesRoot, key, "", text);
   }
 
-  void RegistryValue(int category, const IconSlot& slot, const std::string& text) {
+  void RegistryValue(Category category, const IconSlot& slot, const std::string& text) {
     Registry& registry = system_.registry;
     registry.WriteRegString(*slot.rootKey, slot.keyPath, slot.valueName, text);
     // "Shell Icons" values are named by the image they replace in the system image lists; a
     // negative number names no image (the list would append one instead).
     const int image = LeadingNumber(slot.valueName);
     if (image > 0) effects_.ReplaceSystemImage(image, slot.iconPath, slot.iconIndex);
-    if (category == category::kDrives && options_.individualDriveMode &&
+    if (category == Category::Drives && options_.individualDriveMode &&
         SamePlace(slot.iconPath, slot.iconIndex, slot.defaultPath, slot.defaultIndex) &&
         EndsWithIgnoreCase(slot.keyPath, kDefaultIconSuffix)) {
       // A letter back at its default falls back to the icon of its drive type.
@@ -211,12 +211,12 @@ int ApplyToSystem(SlotCatalogue& catalogue, PageState& page, PageEvents& events,
   if (!page.pendingChanges) return 0;
   Applier applier(catalogue, page, effects, options);
   int written = 0;
-  for (int category = 0; category < kCategoryCount; ++category) {
+  for (Category category : kAllCategories) {
     auto& entries = catalogue.Entries(category);
     for (std::size_t item = 0; item < entries.size(); ++item) {
       IconSlot& slot = *entries[item].slot;
       if (!slot.IsChanged()) continue;
-      if (!slot.iconPath.empty() || category == category::kCursors) {
+      if (!slot.iconPath.empty() || category == Category::Cursors) {
         applier.Slot(category, entries[item].name, slot);
         slot.currentPath = slot.iconPath;
         slot.currentIndex = slot.iconIndex;

@@ -15,7 +15,7 @@ bool Confirmed(SlotCatalogue& catalogue, const char* question) {
   return answer == PromptAnswer::Yes;
 }
 
-void RestoreCategory(SlotCatalogue& catalogue, PageEvents& events, int category) {
+void RestoreCategory(SlotCatalogue& catalogue, PageEvents& events, Category category) {
   auto& entries = catalogue.Entries(category);
   for (std::size_t item = 0; item < entries.size(); ++item) {
     IconSlot& slot = *entries[item].slot;
@@ -36,15 +36,16 @@ void RestoreAllIcons(SlotCatalogue& catalogue, PageState& page, PageEvents& even
     events.TitleChanged();
   }
   catalogue.BuildAll(false);
-  for (int category = category::kDesktop; category <= category::kFiles; ++category) {
-    if (includedOnly && !page.include[static_cast<std::size_t>(category)]) continue;
+  for (Category category : kPackageCategories) {
+    if (category == Category::Cursors) continue;  // restored on their own
+    if (includedOnly && !page.include[Index(category)]) continue;
     RestoreCategory(catalogue, events, category);
   }
   if (SettingsStore(catalogue.system().registry).IsOn(Flag::RestoreIconsLaunch)) {
-    catalogue.BuildCategory(category::kQuickLaunch);
-    RestoreCategory(catalogue, events, category::kQuickLaunch);
+    catalogue.BuildCategory(Category::QuickLaunch);
+    RestoreCategory(catalogue, events, Category::QuickLaunch);
   }
-  if (page.categoryOnShow != category::kCursors) events.CategoryRepainted(page.categoryOnShow);
+  if (page.categoryOnShow != Category::Cursors) events.CategoryRepainted(page.categoryOnShow);
   const Os os = catalogue.inputs().osVersion;
   if (os == Os::WindowsNt4 || os == Os::Windows2000 || os == Os::WindowsXp) {
     page.needCacheRebuild = true;
@@ -56,10 +57,10 @@ void RestoreAllIcons(SlotCatalogue& catalogue, PageState& page, PageEvents& even
 void RestoreAllCursors(SlotCatalogue& catalogue, PageState& page, PageEvents& events, bool quiet,
                        bool includedOnly) {
   if (!quiet && !Confirmed(catalogue, kRestoreCursorsQuestion)) return;
-  if (includedOnly && !page.include[category::kCursors]) return;
-  catalogue.BuildCategory(category::kCursors);
-  RestoreCategory(catalogue, events, category::kCursors);
-  if (page.categoryOnShow == category::kCursors) events.CategoryRepainted(category::kCursors);
+  if (includedOnly && !page.include[Index(Category::Cursors)]) return;
+  catalogue.BuildCategory(Category::Cursors);
+  RestoreCategory(catalogue, events, Category::Cursors);
+  if (page.categoryOnShow == Category::Cursors) events.CategoryRepainted(Category::Cursors);
   events.ApplyEnabled();
   page.pendingChanges = true;
 }

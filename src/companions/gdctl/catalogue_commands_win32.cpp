@@ -2,6 +2,8 @@
 // another Windows version, or in the Package Builder view) and lists every slot.
 #include "gdctl/catalogue_commands_win32.h"
 
+#include <optional>
+
 #include "catalogue/builders.h"
 #include "catalogue/drive_builder.h"
 #include "catalogue/slot_listing.h"
@@ -17,10 +19,13 @@ constexpr char kUsage[] =
     "    default icon, flags (hex); CODE 0-6 builds as if that Windows version ran\n";
 
 // Takes "--category N" out of the arguments the session left.
-bool ParseCategory(const std::vector<std::string>& rest, int& category) {
+bool ParseCategory(const std::vector<std::string>& rest, std::optional<Category>& category) {
   if (rest.empty()) return true;
   if (rest.size() != 2 || rest[0] != "--category") return false;
-  return ParseNumber(rest[1], 0, kCategoryCount - 1, category);
+  int number = 0;
+  if (!ParseNumber(rest[1], 0, kCategoryCount - 1, number)) return false;
+  category = kAllCategories[static_cast<std::size_t>(number)];
+  return true;
 }
 
 }  // namespace
@@ -32,17 +37,17 @@ int RunCatalogueCommand(Arguments args, std::ostream& out, std::ostream& err) {
   }
   SessionOptions options;
   std::vector<std::string> rest;
-  int category = -1;
+  std::optional<Category> category;
   if (!ParseSessionOptions(args, options, rest) || !ParseCategory(rest, category)) {
     err << kUsage;
     return 2;
   }
   SystemSession session(options, err);
   SlotCatalogue& catalogue = session.catalogue();
-  for (int c = 0; c < kCategoryCount; ++c) {
-    if (category >= 0 && c != category) continue;
+  for (Category c : kAllCategories) {
+    if (category && c != *category) continue;
     // As the Drives tab shows them: in the mode that "Drive Mode" keeps.
-    if (c == category::kDrives) BuildDriveIcons(catalogue);
+    if (c == Category::Drives) BuildDriveIcons(catalogue);
     catalogue.BuildCategory(c);
     for (const CatalogueEntry& entry : catalogue.Entries(c)) out << SlotLine(c, entry) << "\n";
   }

@@ -43,14 +43,16 @@ constexpr char kUsage[] =
 // Every category section in file order, then "Custom Icons", as loading reads them.
 struct PackageSection {
   std::string name;
-  int category = 0;  // 0 to 6, or category::kFiles for "Custom Icons"
+  Category category = Category::Desktop;  // Category::Files for "Custom Icons"
   bool custom = false;
 };
 
 std::vector<PackageSection> CategorySections() {
   std::vector<PackageSection> sections;
-  for (int c = 0; c <= category::kCursors; ++c) sections.push_back({std::string(CategorySection(c)), c, false});
-  sections.push_back({std::string(kCustomIconsSection), category::kFiles, true});
+  for (Category c : kPackageCategories) {
+    sections.push_back({std::string(CategorySection(c)), c, false});
+  }
+  sections.push_back({std::string(kCustomIconsSection), Category::Files, true});
   return sections;
 }
 
@@ -134,10 +136,10 @@ int Load(const std::string& file, const SessionOptions& options, std::ostream& o
   SystemSession session(options, err);
   SlotCatalogue& catalogue = session.catalogue();
   catalogue.BuildAll(true);
-  catalogue.BuildCategory(category::kQuickLaunch);
+  catalogue.BuildCategory(Category::QuickLaunch);
   // What every slot showed before, by category and name (loading may add file types).
-  std::map<std::pair<int, std::string>, std::string> before;
-  for (int c = 0; c < kCategoryCount; ++c) {
+  std::map<std::pair<Category, std::string>, std::string> before;
+  for (Category c : kAllCategories) {
     for (const CatalogueEntry& entry : catalogue.Entries(c)) {
       before[{c, FoldCase(entry.name)}] = MakeIconRef(entry.slot->iconPath, entry.slot->iconIndex);
     }
@@ -149,12 +151,12 @@ int Load(const std::string& file, const SessionOptions& options, std::ostream& o
     err << "gdctl: not a package, or no package file in the archive: " << file << "\n";
     return 1;
   }
-  for (int c = 0; c < kCategoryCount; ++c) {
+  for (Category c : kAllCategories) {
     for (const CatalogueEntry& entry : catalogue.Entries(c)) {
       const std::string after = MakeIconRef(entry.slot->iconPath, entry.slot->iconIndex);
       const auto old = before.find({c, FoldCase(entry.name)});
       const std::string was = old == before.end() ? "" : old->second;
-      if (was != after) out << c << "\t" << entry.name << "\t" << was << "\t" << after << "\n";
+      if (was != after) out << Index(c) << "\t" << entry.name << "\t" << was << "\t" << after << "\n";
     }
   }
   return 0;
