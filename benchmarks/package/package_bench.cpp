@@ -129,11 +129,11 @@ int main(int argc, char** argv) {
     }
   }
   std::unique_ptr<SlotCatalogue> catalogue;
-  PageState state;
+  EditState state;
   state.themesDir = scratch / "Every";
   CatalogueSystem system{registry, SystemIni(), shell, prompt, notice};
   QuietHost host;
-  PageEvents events;
+  CatalogueEvents events;
   std::size_t changed = 0;
   Report("load a package setting every slot", Time(repetitions, [&] {
            catalogue = BuildEverything(inputs, system);

@@ -13,7 +13,7 @@ namespace gd {
 class CatalogueOperations final : public PageOperations, private PackageHost {
  public:
   // `files` unpacks archives and makes shortcuts; restoring is done here, on the same page.
-  CatalogueOperations(SlotCatalogue& catalogue, PageEvents& events, PackageHost& files,
+  CatalogueOperations(SlotCatalogue& catalogue, CatalogueEvents& events, PackageHost& files,
                       SystemEffects& effects, CacheRebuilder& rebuilder);
 
   bool LoadPackage(AppState& state) override;
@@ -30,11 +30,11 @@ class CatalogueOperations final : public PageOperations, private PackageHost {
   bool CreateShortcut(const std::string& shortcut, const std::string& target) override;
 
   SlotCatalogue& catalogue_;
-  PageEvents& events_;
+  CatalogueEvents& events_;
   PackageHost& files_;
   SystemEffects& effects_;
   CacheRebuilder& rebuilder_;
-  PageState* loading_ = nullptr;  // the page a LoadPackage call is filling
+  EditState* loading_ = nullptr;  // the page a LoadPackage call is filling
 };
 
 }  // namespace gd

@@ -41,7 +41,7 @@ class DialogRunner final : public gd::MainWindowRunner {
     gd::SlotCatalogue catalogue(
         inputs, gd::CatalogueSystem{registry, gd::SystemIni(), shell, prompt_, notice, &plugins});
     gd::InstallBuilders(catalogue);
-    gd::PageEvents events;
+    gd::CatalogueEvents events;
     // Restoring before a load is done by the operations themselves, on the page they load.
     gd::Win32PackageHost files(registry, prompt_, start.appPath, {}, {});
     gd::CatalogueOperations operations(catalogue, events, files, gd::SystemEffectsOfWindows(),

@@ -252,7 +252,7 @@ bool IsDroppablePackage(std::string_view path) {
 }
 
 bool AcceptDroppedFile(LibrarySystem& system, LibraryList& list, const std::string& path,
-                       SlotCatalogue& catalogue, PageState& state, PageEvents& events,
+                       SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events,
                        PackageHost& host) {
   const std::string dropped = path.substr(0, kDroppedPathLength);
   if (!IsDroppablePackage(dropped)) {

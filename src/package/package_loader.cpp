@@ -36,7 +36,7 @@ enum class NoticeOutcome { GoOn, Cancelled };
 
 // Started only to load, apply and close with some icon category switched off: the user may
 // apply the whole package after all.
-NoticeOutcome AskAboutRestrictions(SlotCatalogue& catalogue, PageState& state,
+NoticeOutcome AskAboutRestrictions(SlotCatalogue& catalogue, EditState& state,
                                    SettingsStore& settings) {
   if (!state.loadAndClose || !settings.IsOn(Flag::NoticeApply)) return NoticeOutcome::GoOn;
   if (!AnyOff(state.include, Category::Desktop, Category::Files)) return NoticeOutcome::GoOn;
@@ -59,8 +59,8 @@ NoticeOutcome AskAboutRestrictions(SlotCatalogue& catalogue, PageState& state,
 }
 
 // A package kept elsewhere is listed through a shortcut in the Themes directory, made once.
-void RegisterOutsidePackage(SlotCatalogue& catalogue, const PageState& state,
-                            PageEvents& events, PackageHost& host) {
+void RegisterOutsidePackage(SlotCatalogue& catalogue, const EditState& state,
+                            CatalogueEvents& events, PackageHost& host) {
   if (StartsWithIgnoreCase(state.packageFile, state.themesDir)) return;
   const std::string shortcut = state.themesDir + "\\" + FileTitle(state.packageFile) + ".lnk";
   if (!FitsPathBuffer(shortcut) || catalogue.system().shell.FileExists(shortcut)) return;
@@ -68,7 +68,7 @@ void RegisterOutsidePackage(SlotCatalogue& catalogue, const PageState& state,
   events.PackageListChanged();
 }
 
-void ReadCategorySections(SlotCatalogue& catalogue, const PageState& state, PageEvents& events,
+void ReadCategorySections(SlotCatalogue& catalogue, const EditState& state, CatalogueEvents& events,
                           FillMarks& marks, const std::string& packageDirectory) {
   IniStore& ini = catalogue.system().ini;
   const CatalogueInputs& inputs = catalogue.inputs();
@@ -102,7 +102,7 @@ std::optional<std::size_t> FindFileType(const SlotCatalogue& catalogue, std::str
   return std::nullopt;
 }
 
-void ReadCustomIcons(SlotCatalogue& catalogue, const PageState& state, PageEvents& events,
+void ReadCustomIcons(SlotCatalogue& catalogue, const EditState& state, CatalogueEvents& events,
                      FillMarks& marks, const std::string& packageDirectory) {
   IniStore& ini = catalogue.system().ini;
   const std::string section(kCustomIconsSection);
@@ -145,7 +145,7 @@ std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, Category cat
   return std::nullopt;
 }
 
-bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, Category category,
+bool SetSlotFromValue(SlotCatalogue& catalogue, CatalogueEvents& events, Category category,
                       std::size_t item, std::string_view value,
                       std::string_view packageDirectory, FillMarks* marks) {
   // A value may point outside the package folder (the format allows it): loading only reads
@@ -160,7 +160,7 @@ bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, Category cat
   return true;
 }
 
-int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
+int LoadPackage(SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events,
                 PackageHost& host) {
   ShellQueries& shell = catalogue.system().shell;
   if (!shell.FileExists(state.packageFile)) return 0;
@@ -201,7 +201,7 @@ int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
   }
 
   events.TitleChanged();
-  events.CategoryRepainted(state.categoryOnShow);
+  events.ListsChanged();
   events.RecentPackageAdded(state.packageFile);
 
   // The shell of NT keeps start menu, folder, drive and overlay icons in its icon cache.

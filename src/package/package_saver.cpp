@@ -39,7 +39,7 @@ std::string CompletedName(std::string path) {
   return path;
 }
 
-std::optional<Target> ChooseTarget(SlotCatalogue& catalogue, const PageState& state,
+std::optional<Target> ChooseTarget(SlotCatalogue& catalogue, const EditState& state,
                                    SaveHost& host, bool saveAs) {
   if (!saveAs && !state.packageFile.empty()) {
     const PromptAnswer answer =
@@ -166,7 +166,7 @@ class PackageWriter {
 // Copies the package built in the scratch folder over the package it replaces, loads it from
 // there and removes the scratch folder. Files of the old package that the new one does not
 // have stay; a scratch folder whose files did not all arrive is kept, so nothing is lost.
-void PutInPlace(SlotCatalogue& catalogue, PageState& state, PageEvents& events, SaveHost& host,
+void PutInPlace(SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events, SaveHost& host,
                 const SaveLocation& location) {
   catalogue.ClearPackageCategories();
   host.CreateFolder(location.finalFolder);
@@ -211,7 +211,7 @@ SaveLocation PlanSaveLocation(const std::string& target, bool replaces,
   return location;
 }
 
-void SavePackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events, SaveHost& host,
+void SavePackage(SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events, SaveHost& host,
                  bool saveAs) {
   const std::optional<Target> target = ChooseTarget(catalogue, state, host, saveAs);
   if (!target) return;

@@ -77,7 +77,7 @@ std::optional<std::size_t> FindTarget(const SlotCatalogue& catalogue, Category c
   return std::nullopt;
 }
 
-int Fill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
+int Fill(SlotCatalogue& catalogue, const IncludeFlags& include, CatalogueEvents& events,
          FillMarks& marks, const FillRow& row) {
   return SmartFill(catalogue, include, events, marks, row.targetCategory, row.targetName,
                    row.sourceCategory, row.sourceName);
@@ -86,7 +86,7 @@ int Fill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& even
 // When the package names the old desktop "In Box" that this system has no slot for, its
 // value still reaches the start menu's E-mail.
 void FillMailFromInBox(SlotCatalogue& catalogue, const IncludeFlags& include,
-                       PageEvents& events, FillMarks& marks, const std::string& packageFile) {
+                       CatalogueEvents& events, FillMarks& marks, const std::string& packageFile) {
   if (!include[Index(Category::Start)]) return;
   const std::optional<std::size_t> item = FindItem(catalogue, Category::Start, "E-mail");
   if (!item) return;
@@ -102,7 +102,7 @@ void FillMailFromInBox(SlotCatalogue& catalogue, const IncludeFlags& include,
 
 }  // namespace
 
-int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
+int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, CatalogueEvents& events,
               FillMarks& marks, Category targetCategory, std::string_view targetName,
               Category sourceCategory, std::string_view sourceName) {
   if (targetCategory != Category::QuickLaunch && !include[Index(targetCategory)]) {
@@ -126,7 +126,7 @@ int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents&
   return 1;
 }
 
-void RunSmartLoad(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
+void RunSmartLoad(SlotCatalogue& catalogue, const IncludeFlags& include, CatalogueEvents& events,
                   FillMarks& marks, const std::string& packageFile) {
   Fill(catalogue, include, events, marks, kFirstRow);
   if (catalogue.inputs().osVersion == Os::WindowsXp) {
@@ -140,7 +140,7 @@ void RunSmartLoad(SlotCatalogue& catalogue, const IncludeFlags& include, PageEve
 }
 
 void RunQuickLaunchLoad(SlotCatalogue& catalogue, const IncludeFlags& include,
-                        PageEvents& events, FillMarks& marks) {
+                        CatalogueEvents& events, FillMarks& marks) {
   catalogue.BuildCategory(Category::QuickLaunch);
   for (const FillRow& row : kQuickLaunchRows) Fill(catalogue, include, events, marks, row);
 }

@@ -56,7 +56,7 @@ bool IsFilePlace(const std::string& keyPath) {
 
 class Applier {
  public:
-  Applier(SlotCatalogue& catalogue, PageState& page, SystemEffects& effects,
+  Applier(SlotCatalogue& catalogue, EditState& page, SystemEffects& effects,
           const ApplyOptions& options)
       : system_(catalogue.system()),
         inputs_(catalogue.inputs()),
@@ -194,7 +194,7 @@ class Applier {
 
   CatalogueSystem& system_;
   const CatalogueInputs& inputs_;
-  PageState& page_;
+  EditState& page_;
   SystemEffects& effects_;
   const ApplyOptions& options_;
 };
@@ -206,7 +206,7 @@ std::string ShortcutFailedMessage(const std::string& name) {
          ".lnk'.\n\nMake sure the shortcut file is not currupt and is not set to read-only.";
 }
 
-int ApplyToSystem(SlotCatalogue& catalogue, PageState& page, PageEvents& events,
+int ApplyToSystem(SlotCatalogue& catalogue, EditState& page, CatalogueEvents& events,
                   SystemEffects& effects, const ApplyOptions& options) {
   if (!page.pendingChanges) return 0;
   Applier applier(catalogue, page, effects, options);
@@ -230,7 +230,7 @@ int ApplyToSystem(SlotCatalogue& catalogue, PageState& page, PageEvents& events,
       events.SlotRefreshed(category, static_cast<int>(item));
     }
   }
-  events.CategoryRepainted(page.categoryOnShow);
+  events.ListsChanged();
   effects.NotifyAssociationsChanged();
   effects.ReloadCursors();
   SettingsStore(catalogue.system().registry).WriteText(TextSetting::Theme, page.packageFile);

@@ -15,7 +15,7 @@ bool Confirmed(SlotCatalogue& catalogue, const char* question) {
   return answer == PromptAnswer::Yes;
 }
 
-void RestoreCategory(SlotCatalogue& catalogue, PageEvents& events, Category category) {
+void RestoreCategory(SlotCatalogue& catalogue, CatalogueEvents& events, Category category) {
   auto& entries = catalogue.Entries(category);
   for (std::size_t item = 0; item < entries.size(); ++item) {
     IconSlot& slot = *entries[item].slot;
@@ -28,7 +28,7 @@ void RestoreCategory(SlotCatalogue& catalogue, PageEvents& events, Category cate
 
 }  // namespace
 
-void RestoreAllIcons(SlotCatalogue& catalogue, PageState& page, PageEvents& events, bool quiet,
+void RestoreAllIcons(SlotCatalogue& catalogue, EditState& page, CatalogueEvents& events, bool quiet,
                      bool includedOnly) {
   if (!quiet) {
     if (!Confirmed(catalogue, kRestoreIconsQuestion)) return;
@@ -45,7 +45,7 @@ void RestoreAllIcons(SlotCatalogue& catalogue, PageState& page, PageEvents& even
     catalogue.BuildCategory(Category::QuickLaunch);
     RestoreCategory(catalogue, events, Category::QuickLaunch);
   }
-  if (page.categoryOnShow != Category::Cursors) events.CategoryRepainted(page.categoryOnShow);
+  events.ListsChanged();
   const Os os = catalogue.inputs().osVersion;
   if (os == Os::WindowsNt4 || os == Os::Windows2000 || os == Os::WindowsXp) {
     page.needCacheRebuild = true;
@@ -54,13 +54,13 @@ void RestoreAllIcons(SlotCatalogue& catalogue, PageState& page, PageEvents& even
   page.pendingChanges = true;
 }
 
-void RestoreAllCursors(SlotCatalogue& catalogue, PageState& page, PageEvents& events, bool quiet,
+void RestoreAllCursors(SlotCatalogue& catalogue, EditState& page, CatalogueEvents& events, bool quiet,
                        bool includedOnly) {
   if (!quiet && !Confirmed(catalogue, kRestoreCursorsQuestion)) return;
   if (includedOnly && !page.include[Index(Category::Cursors)]) return;
   catalogue.BuildCategory(Category::Cursors);
   RestoreCategory(catalogue, events, Category::Cursors);
-  if (page.categoryOnShow == Category::Cursors) events.CategoryRepainted(Category::Cursors);
+  events.ListsChanged();
   events.ApplyEnabled();
   page.pendingChanges = true;
 }

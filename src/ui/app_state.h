@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "catalogue/page_state.h"
+#include "catalogue/edit_state.h"
 #include "platform/os_version.h"
 
 namespace gd {
 
 struct AppState {
-  PageState page;  // appPath, themesDir, packageFile, include switches, pending flags
+  EditState page;  // appPath, themesDir, packageFile, include switches, pending flags
   std::string systemDir;
   std::string windowsDir;
   Os osVersion = Os::Unknown;

@@ -43,7 +43,7 @@ class JournalledSession {
   // dry run) and lists the journal. 1 when a write failed.
   int ApplyAndReport(std::ostream& out) {
     SlotCatalogue& catalogue = session_.catalogue();
-    PageState& page = session_.page();
+    EditState& page = session_.page();
     ApplyToSystem(catalogue, page, events_, effects_, ApplyOptions{});
     for (const JournalEntry& entry : journal_.entries()) out << FormatJournalLine(entry) << "\n";
     if (page.needCacheRebuild && !journal_.dryRun()) {
@@ -54,7 +54,7 @@ class JournalledSession {
     return journal_.Count(WriteOutcome::Failed) == 0 ? 0 : 1;
   }
 
-  PageEvents& events() { return events_; }
+  CatalogueEvents& events() { return events_; }
 
  private:
   Win32Registry realRegistry_;
@@ -63,7 +63,7 @@ class JournalledSession {
   JournalIni ini_;
   JournalEffects effects_;
   SystemSession session_;
-  PageEvents events_;
+  CatalogueEvents events_;
 };
 
 }  // namespace

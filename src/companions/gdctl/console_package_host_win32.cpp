@@ -5,7 +5,7 @@
 
 namespace gd::gdctl {
 
-ConsolePackageHost::ConsolePackageHost(SystemSession& session, PageEvents& events)
+ConsolePackageHost::ConsolePackageHost(SystemSession& session, CatalogueEvents& events)
     : session_(session), events_(events),
       files_(session.registry(), session.prompt(), session.page().appPath, {}, {}) {}
 

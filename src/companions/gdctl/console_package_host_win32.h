@@ -9,7 +9,7 @@ namespace gd::gdctl {
 
 class ConsolePackageHost final : public PackageHost {
  public:
-  ConsolePackageHost(SystemSession& session, PageEvents& events);
+  ConsolePackageHost(SystemSession& session, CatalogueEvents& events);
   void RestoreAllIcons(bool includedOnly) override;
   void RestoreAllCursors(bool includedOnly) override;
   std::optional<std::string> InstallZippedPackage(const std::string& archive) override;
@@ -17,7 +17,7 @@ class ConsolePackageHost final : public PackageHost {
 
  private:
   SystemSession& session_;
-  PageEvents& events_;
+  CatalogueEvents& events_;
   Win32PackageHost files_;
 };
 

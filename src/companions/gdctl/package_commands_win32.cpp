@@ -145,7 +145,7 @@ int Load(const std::string& file, const SessionOptions& options, std::ostream& o
     }
   }
   session.page().packageFile = file;
-  PageEvents events;
+  CatalogueEvents events;
   ConsolePackageHost host(session, events);
   if (LoadPackage(catalogue, session.page(), events, host) == 0) {
     err << "gdctl: not a package, or no package file in the archive: " << file << "\n";
@@ -209,7 +209,7 @@ int Save(const std::string& target, const SessionOptions& options, std::ostream&
   }
   SystemSession session(options, err);
   SlotCatalogue& catalogue = session.catalogue();
-  PageEvents events;
+  CatalogueEvents events;
   ConsoleSaveHost host(target, catalogue.inputs().paths);
   // An existing package file is replaced, and the result then lies under Themes.
   const bool replaces = SystemShell().FileExists(target);

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "catalogue/page_state.h"
+#include "catalogue/edit_state.h"
 #include "catalogue/slot_catalogue.h"
 #include "gdctl/command_group.h"
 #include "gdctl/console_prompt.h"
@@ -41,14 +41,14 @@ class SystemSession {
   SlotCatalogue& catalogue() { return *catalogue_; }
   // The page state of a program started in this application directory, with the include
   // switches the user left.
-  PageState& page() { return page_; }
+  EditState& page() { return page_; }
 
  private:
   Registry registry_;
   ConsolePrompt prompt_;
   PluginSlots plugins_;  // outlives the catalogue, which keeps a pointer to it
   std::unique_ptr<SlotCatalogue> catalogue_;
-  PageState page_;
+  EditState page_;
 };
 
 // The application directory: the installed one, or else the folder gdctl runs from.

@@ -1,5 +1,6 @@
-// The state of the Icons & Cursors page that loading, saving, restoring and applying share:
-// the loaded package, the include switches and the flags they leave for Apply.
+// What loading, saving, restoring and applying share about the user's edits of the catalogue
+// (the loaded package, the include switches, what Apply has left to do), and the events by
+// which they tell the window what to show again.
 #pragma once
 
 #include <string>
@@ -9,7 +10,7 @@
 
 namespace gd {
 
-struct PageState {
+struct EditState {
   std::string appPath;      // the application directory, no trailing backslash
   std::string themesDir;    // appPath + "\Themes"
   std::string packageFile;  // the loaded package file; empty for the Windows defaults
@@ -17,17 +18,15 @@ struct PageState {
   bool loadAndClose = false;      // started only to load, apply and close
   bool pendingChanges = false;    // Apply has something to write
   bool needCacheRebuild = false;  // Apply should rebuild the shell's icon cache
-  Category categoryOnShow = Category::Desktop;        // the category the Icons & Cursors page lists
 };
 
-// What the page and the main window are told when loading, restoring or applying changes
-// what they show. The window draws; tests record; a console run ignores them.
-class PageEvents {
+// The window draws; tests record; a console run ignores them.
+class CatalogueEvents {
  public:
-  virtual ~PageEvents() = default;
+  virtual ~CatalogueEvents() = default;
   virtual void SlotRefreshed(Category /*category*/, int /*item*/) {}
-  // Repaint the category's list and the page's status line.
-  virtual void CategoryRepainted(Category /*category*/) {}
+  // Many slots changed: repaint the list on show and the page's status line.
+  virtual void ListsChanged() {}
   virtual void TitleChanged() {}
   // The main window's command 1125: Apply becomes available in the Local Update view.
   virtual void ApplyEnabled() {}
