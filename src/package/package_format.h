@@ -30,13 +30,6 @@ inline constexpr std::string_view kThemeDirVariable = "%ThemeDir%";
 // their terminating zeros): keys beyond it are not read, and the name it cuts is read cut.
 inline constexpr std::size_t kSectionKeyListSize = 399;
 
-// The category (0 to 6) whose slots a section holds, compared without regard to case; no
-// category for "Custom Icons", the information sections and anything else.
-std::optional<Category> CategoryOfSection(std::string_view section);
-// Sections that describe the package rather than hold icons (and old names of such); a
-// listing of a package's categories leaves them out.
-bool IsInformationSection(std::string_view section);
-
 // The key names of `section` in file order, read within the section's list limit. Empty
 // names are left out.
 std::vector<std::string> ReadSectionKeys(IniStore& ini, const std::string& file,

@@ -7,10 +7,6 @@
 
 namespace gd {
 
-// Where the product family keeps the library's path: a text under HKEY_LOCAL_MACHINE.
-inline constexpr const char* kZipLibraryKey = "SOFTWARE\\Quillmoor\\Vantafold";
-inline constexpr const char* kZipLibraryValue = "VFZip";
-
 // The text of the load failure, shown with the caption "Error" and the exclamation icon.
 inline constexpr const char* kZipLibraryLoadError =
     "Error: Failed to load VFZip.dll.\n\nPlease reinstall the application to correct this "
