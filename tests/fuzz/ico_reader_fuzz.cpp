@@ -1,5 +1,6 @@
 // Fuzzes the ICO/CUR reader; whatever it reads must write out and read back unchanged, as an
 // icon file and as an icon library.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -13,29 +14,20 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   auto file = gd::ReadIcoBytes(std::span<const std::uint8_t>(data, size));
   if (!file) return 0;
-  const gd::IconGroup& group = file->groups.front();
-
-  auto written = gd::EncodeIconFile(group, gd::IconFileType::Cursor);
-  GD_FUZZ_CHECK(written);
-  auto back = gd::ReadIcoBytes(*written);
+  gd::IconGroup group = file->groups.front();
+  auto back = gd::ReadIcoBytes(*gd::EncodeIconFile(group, gd::IconFileType::Cursor));
   GD_FUZZ_CHECK(back && back->groups.front().images.size() == group.images.size());
-  for (std::size_t i = 0; i < group.images.size(); ++i) {
-    GD_FUZZ_CHECK(back->groups.front().images[i].bytes == group.images[i].bytes);
-  }
+  for (std::size_t i = 0; i < group.images.size(); ++i) GD_FUZZ_CHECK(back->groups.front().images[i].bytes == group.images[i].bytes);
 
-  gd::IconGroup named = group;
-  named.name = "Fuzz";
-  auto library = gd::EncodeIconLibrary(std::span<const gd::IconGroup>(&named, 1));
+  group.name = "Fuzz";
+  auto library = gd::EncodeIconLibrary(std::span<const gd::IconGroup>(&group, 1));
   if (!library) return 0;  // more images than a library holds
   auto fromLibrary = gd::ReadLibraryIconsFromBytes(*library, -1, true);
   GD_FUZZ_CHECK(fromLibrary && fromLibrary->groups.size() == 1 && fromLibrary->groups[0].name == "Fuzz");
-  const auto& images = fromLibrary->groups[0].images;
-  GD_FUZZ_CHECK(images.size() == group.images.size());
-  for (std::size_t i = 0; i < images.size(); ++i) {
-    // Libraries that need an alignment shift keep the fill after each image.
-    const auto& original = group.images[i].bytes;
-    GD_FUZZ_CHECK(images[i].bytes.size() >= original.size());
-    GD_FUZZ_CHECK(std::equal(original.begin(), original.end(), images[i].bytes.begin()));
+  GD_FUZZ_CHECK(fromLibrary->groups[0].images.size() == group.images.size());
+  for (std::size_t i = 0; i < group.images.size(); ++i) {
+    const auto &original = group.images[i].bytes, &read = fromLibrary->groups[0].images[i].bytes;
+    GD_FUZZ_CHECK(read.size() >= original.size() && std::equal(original.begin(), original.end(), read.begin()));
   }
   return 0;
 }

@@ -1,4 +1,5 @@
-// .ico and .cur files: the reader's rules and bounds, the writer's entries and offsets.
+// .ico and .cur files and the image parser: what the reader refuses, and the writer's
+// directory entries and round trip.
 #include <gtest/gtest.h>
 
 #include "iconfmt/ico_reader.h"
@@ -11,128 +12,89 @@ namespace {
 using test::BitmapImage;
 using test::Bytes;
 
-TEST(ReadIco, ReadsEveryImageInOrderAndTrustsOnlyTheImageHeaders) {
-  Bytes big = BitmapImage({.width = 48, .height = 48, .bitCount = 8, .fill = 1});
-  Bytes png = test::PngImage(256, 256, 8, 6);
+TEST(ReadIco, ReadsEveryImageByteForByteAndTrustsOnlyTheImageHeaders) {
+  const Bytes big = BitmapImage({.width = 48, .height = 48, .bitCount = 8, .fill = 1});
+  const Bytes png = test::PngImage(256, 256, 8, 6);
   for (std::uint16_t type : {1, 2}) {
     Bytes file = test::IcoFile({big, png}, type);
-    for (std::size_t at = 6; at < 14; ++at) file[at] = 0xAB;  // sizes, colours, planes or hotspot
+    std::fill(file.begin() + 6, file.begin() + 14, 0xAB);  // sizes, colours, planes or hotspot
     auto read = ReadIcoBytes(file);
     ASSERT_TRUE(read);
-    const auto& images = read->groups.at(0).images;
-    ASSERT_EQ(images.size(), 2u);
-    EXPECT_EQ(images[0].bytes, big);
-    EXPECT_EQ(images[0].width, 48);
-    EXPECT_EQ(images[0].bitDepth, 8);
-    EXPECT_EQ(images[1].bytes, png);
-    EXPECT_TRUE(read->groups[0].name.empty());
+    ASSERT_EQ(read->groups.at(0).images.size(), 2u);
+    EXPECT_EQ(read->groups[0].images[0].bytes, big);
+    EXPECT_EQ(read->groups[0].images[0].width, 48);
+    EXPECT_EQ(read->groups[0].images[1].bytes, png);
   }
 }
 
-TEST(ReadIco, HeaderRules) {
-  Bytes image = BitmapImage({});
-  EXPECT_FALSE(ReadIcoBytes(test::IcoFile({image}, 1, 1))) << "reserved 1";
-  EXPECT_FALSE(ReadIcoBytes(test::IcoFile({image}, 0)));
-  EXPECT_FALSE(ReadIcoBytes(test::IcoFile({image}, 3)));
-  EXPECT_FALSE(ReadIcoBytes(test::IcoFile({}, 1))) << "count 0";
-  EXPECT_FALSE(ReadIcoBytes(Bytes{0, 0, 1, 0, 1}));
-}
-
-// The last image ends the file: exact fit, one byte over, sizes that overflow, short directories.
-TEST(ReadIco, StaysInsideTheFile) {
-  const Bytes file = test::IcoFile({BitmapImage({})});
+TEST(ReadIco, RefusesBadHeadersAndImagesReachingOutsideTheFile) {
+  const Bytes image = BitmapImage({});
+  const Bytes file = test::IcoFile({image});  // the 744-byte image at 22 ends the file
+  ASSERT_EQ(file.size(), 766u);
   ASSERT_TRUE(ReadIcoBytes(file));
-  const std::uint32_t size = test::Get32(file, 14), offset = test::Get32(file, 18);
-  for (auto [at, value] : {std::pair{14, size + 1}, std::pair{18, offset + 1}, std::pair{14, 0xFFFFFFFFu},
-                           std::pair{18, 0xFFFFFFFFu}, std::pair{14, 0u}}) {
-    Bytes bad = file;
-    test::Set32(bad, at, value);
-    EXPECT_FALSE(ReadIcoBytes(bad)) << at << " = " << value;
+  std::vector<Bytes> bad = {test::IcoFile({image}, 1, 1), test::IcoFile({image}, 0), test::IcoFile({image}, 3),
+                            test::IcoFile({}), Bytes(file.begin(), file.end() - 1), Bytes(file.begin(), file.begin() + 21)};
+  // Size one over, offset one over, sizes and offsets that wrap around, an empty image.
+  for (auto [at, value] : {std::pair{14, 745u}, {18, 23u}, {14, 0xFFFFFFFFu}, {18, 0xFFFFFFFFu}, {14, 0u}}) {
+    test::Set32(bad.emplace_back(file), at, value);
   }
-  EXPECT_FALSE(ReadIcoBytes(Bytes(file.begin(), file.end() - 1)));
-  EXPECT_FALSE(ReadIcoBytes(Bytes(file.begin(), file.begin() + 21))) << "directory cut short";
-  Bytes huge = file;
-  huge[4] = huge[5] = 0xFF;  // 65535 entries do not fit
-  EXPECT_FALSE(ReadIcoBytes(huge));
-}
-
-TEST(ReadIco, ManyEntriesNamingOneLargeImageStayWithinTheLoadBudget) {
-  const Bytes image = test::BitmapImageOfSize(1 << 20);
-  Bytes file;
-  for (std::uint32_t v : {0u, 1u, 0xFFFFu}) test::Put16(file, v);
+  bad.push_back(file);
+  bad.back()[4] = bad.back()[5] = 0xFF;  // 65535 entries do not fit
+  for (std::size_t i = 0; i < bad.size(); ++i) EXPECT_FALSE(ReadIcoBytes(bad[i])) << "case " << i;
+  // 65535 entries all naming one 1 MiB image would hold 64 GiB: over the load budget.
+  const Bytes large = test::BitmapImageOfSize(1 << 20);
+  Bytes many = {0, 0, 1, 0, 0xFF, 0xFF};
   for (int i = 0; i < 0xFFFF; ++i) {
-    file.insert(file.end(), 8, 0);
-    test::Put32(file, static_cast<std::uint32_t>(image.size()));
-    test::Put32(file, 6 + 16 * 0xFFFF);
+    many.insert(many.end(), 8, 0);
+    test::Put(many, static_cast<std::uint32_t>(large.size()));
+    test::Put(many, 6 + 16 * 0xFFFF);
   }
-  file.insert(file.end(), image.begin(), image.end());
-  EXPECT_FALSE(ReadIcoBytes(file));
+  many.insert(many.end(), large.begin(), large.end());
+  EXPECT_FALSE(ReadIcoBytes(many));
 }
 
-TEST(EncodeIconFile, ImagesFollowTheDirectoryBackToBack) {
-  IconGroup group = test::GroupOf({test::BitmapImageOfSize(744), test::BitmapImageOfSize(296, 16),
-                                   test::BitmapImageOfSize(2216)});
-  auto bytes = EncodeIconFile(group, IconFileType::Icon);
-  ASSERT_TRUE(bytes);
-  EXPECT_EQ(bytes->size(), 3310u);
-  EXPECT_EQ(test::Get32(*bytes, 6 + 12), 54u);
-  EXPECT_EQ(test::Get32(*bytes, 22 + 12), 798u);
-  EXPECT_EQ(test::Get32(*bytes, 38 + 12), 1094u);
-  EXPECT_EQ(test::Get32(*bytes, 38 + 8), 2216u);
+TEST(ParseImage, TheHeaderMustFitAndTheViewsLieWithinTheBytes) {
+  const IconImage twoPlanes = test::ParsedImage(BitmapImage({.width = 32, .bitCount = 2, .planes = 2}));
+  EXPECT_EQ(twoPlanes.bitDepth, 4);
+  EXPECT_EQ(twoPlanes.xorOffset, 40u) << "no default colour table for a bit count of 2";
+  EXPECT_EQ(test::ParsedImage(BitmapImage({.bitCount = 32, .compression = 3})).xorOffset, 52u) << "bit fields";
+  const Bytes image = BitmapImage({});
+  EXPECT_FALSE(MakeImage(Bytes(image.begin(), image.begin() + 39)));
+  EXPECT_TRUE(MakeImage(Bytes(image.begin(), image.begin() + 40))->XorBits().empty());
+  EXPECT_TRUE(MakeImage(Bytes(image.begin(), image.end() - 1))->AndMask().empty()) << "one byte short";
+  EXPECT_EQ(MakeImage(image)->AndMask().size(), 128u);
+  for (std::uint32_t biSize : {0u, 39u, 745u, 0xFFFFFFFFu}) {
+    Bytes bad = image;
+    test::Set32(bad, 0, biSize);
+    EXPECT_FALSE(MakeImage(bad)) << "biSize " << biSize;
+  }
+  EXPECT_EQ(test::ParsedImage(test::PngImage(256, 128, 8, 2)).bitDepth, 24) << "PNG: size and depth from IHDR";
+  EXPECT_FALSE(MakeImage(test::PngImage(16, 16, 8, 5))) << "no such colour type";
 }
 
-TEST(EncodeIconFile, EntriesComeFromTheImageHeaders) {
-  struct Case {
-    Bytes image;
-    std::uint8_t width, height, colours;
-    std::uint16_t planes, bitCount;
+TEST(EncodeIconFile, EntriesComeFromTheImageHeadersAndTheFileReadsBack) {
+  const std::pair<Bytes, Bytes> cases[] = {  // image, entry: width, height, colours, 0, planes, bit count
+      {BitmapImage({.fill = 3}), {32, 32, 16, 0, 1, 0, 4, 0}},
+      {BitmapImage({.width = 48, .height = 48, .bitCount = 8}), {48, 48, 0, 0, 1, 0, 8, 0}},
+      {BitmapImage({.width = 32, .height = 16, .bitCount = 2, .planes = 2}), {32, 16, 16, 0, 2, 0, 2, 0}},
+      {test::PngImage(256, 256, 8, 6), {0, 0, 0, 0, 1, 0, 32, 0}},
   };
-  const Case cases[] = {
-      {BitmapImage({.width = 32, .height = 32, .bitCount = 4}), 32, 32, 16, 1, 4},
-      {BitmapImage({.width = 16, .height = 16, .bitCount = 1}), 16, 16, 2, 1, 1},
-      {BitmapImage({.width = 48, .height = 48, .bitCount = 8}), 48, 48, 0, 1, 8},
-      {BitmapImage({.width = 128, .height = 128, .bitCount = 32}), 128, 128, 0, 1, 32},
-      {BitmapImage({.width = 32, .height = 16, .bitCount = 2, .planes = 2}), 32, 16, 16, 2, 2},
-      {test::PngImage(256, 256, 8, 6), 0, 0, 0, 1, 32},
-  };
-  for (const Case& c : cases) {
-    for (IconFileType type : {IconFileType::Icon, IconFileType::Cursor}) {
-      auto bytes = EncodeIconFile(test::GroupOf({c.image}), type);
-      ASSERT_TRUE(bytes);
-      EXPECT_EQ(test::Get16(*bytes, 2), static_cast<std::uint16_t>(type));
-      EXPECT_EQ(Bytes(bytes->begin() + 6, bytes->begin() + 10), (Bytes{c.width, c.height, c.colours, 0}));
-      EXPECT_EQ(test::Get16(*bytes, 10), c.planes) << "planes, for cursors too";
-      EXPECT_EQ(test::Get16(*bytes, 12), c.bitCount);
-    }
+  IconGroup all;
+  for (const auto& [image, entry] : cases) {
+    all.images.push_back(test::ParsedImage(image));
+    auto bytes = EncodeIconFile(test::GroupOf({image}), IconFileType::Cursor);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(Bytes(bytes->begin(), bytes->begin() + 6), (Bytes{0, 0, 2, 0, 1, 0}));
+    EXPECT_EQ(Bytes(bytes->begin() + 6, bytes->begin() + 14), entry) << "planes, for cursors too";
+  }
+  for (IconFileType type : {IconFileType::Icon, IconFileType::Cursor}) {
+    auto back = ReadIcoBytes(*EncodeIconFile(all, type));
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->groups[0].images.size(), 4u);
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(back->groups[0].images[i].bytes, all.images[i].bytes);
   }
   EXPECT_FALSE(EncodeIconFile(IconGroup{}, IconFileType::Icon));
-}
-
-TEST(EncodeIconFile, ReadsBackByteForByte) {
-  IconGroup group = test::GroupOf({BitmapImage({.bitCount = 4, .fill = 3}),
-                                   BitmapImage({.width = 16, .height = 16, .bitCount = 1, .fill = 5}),
-                                   test::PngImage(256, 256, 8, 6)});
-  auto back = ReadIcoBytes(*EncodeIconFile(group, IconFileType::Cursor));
-  ASSERT_TRUE(back);
-  ASSERT_EQ(back->groups[0].images.size(), 3u);
-  for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(back->groups[0].images[i].bytes, group.images[i].bytes);
-}
-
-TEST(WriteIconFile, ExtensionsTypesAndFailures) {
-  EXPECT_EQ(IconFilePath("c:\\pack\\disk", IconFileType::Icon), "c:\\pack\\disk.ico");
-  EXPECT_EQ(IconFilePath("c:\\pack\\disk.ICO", IconFileType::Icon), "c:\\pack\\disk.ICO");
   EXPECT_EQ(IconFilePath("arrow.ico", IconFileType::Cursor), "arrow.ico.cur");
-
-  test::TempDir dir;
-  std::vector<IconGroup> groups = {test::GroupOf({BitmapImage({.fill = 1})}),
-                                   test::GroupOf({BitmapImage({.width = 16, .height = 16, .fill = 2})})};
-  EXPECT_EQ(WriteIconFile(dir.Path("second"), groups, 1, 1), WriteIconResult::Written);
-  EXPECT_EQ(test::ReadAll(dir.Path("second.ico")), *EncodeIconFile(groups[1], IconFileType::Icon));
-  EXPECT_EQ(WriteIconFile(dir.Path("arrow"), groups, 0, 2), WriteIconResult::Written);
-  EXPECT_EQ(test::Get16(test::ReadAll(dir.Path("arrow.cur")), 2), 2);
-  EXPECT_EQ(WriteIconFile(dir.Path("x"), groups, 0, 3), WriteIconResult::UnsupportedType);
-  EXPECT_EQ(WriteIconFile(dir.Path("x"), groups, 2, 1), WriteIconResult::Failed);
-  EXPECT_EQ(WriteIconFile(dir.Path("no-folder/x"), groups, 0, 1), WriteIconResult::Failed);
 }
 
 }  // namespace

@@ -2,86 +2,165 @@
 #pragma once
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "iconfmt/icon_model.h"
+#include "support/scratch_folder.h"
 
 namespace gd::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Put16(Bytes& out, std::uint32_t value);
-void Put32(Bytes& out, std::uint32_t value);
-void PutTag(Bytes& out, std::string_view tag);
-std::uint16_t Get16(const Bytes& in, std::size_t at);
-std::uint32_t Get32(const Bytes& in, std::size_t at);
-void Set32(Bytes& out, std::size_t at, std::uint32_t value);
+inline void Put(Bytes& out, std::uint32_t value, int size = 4) {
+  for (int i = 0; i < size; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+inline void Set32(Bytes& out, std::size_t at, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) out.at(at + i) = static_cast<std::uint8_t>(value >> (8 * i));
+}
+inline Bytes Words(const std::vector<std::int32_t>& values, std::string_view text = {}) {
+  Bytes out(text.begin(), text.end());
+  for (std::int32_t v : values) Put(out, static_cast<std::uint32_t>(v));
+  return out;
+}
 
 struct BitmapShape {
-  std::int32_t width = 32;
-  std::int32_t height = 32;
-  std::uint16_t bitCount = 4;
-  std::uint16_t planes = 1;
-  std::uint32_t compression = 0;
-  std::uint32_t clrUsed = 0;
-  std::uint8_t fill = 0;  // fills colour table, bitmap and mask
+  std::int32_t width = 32, height = 32;
+  std::uint16_t bitCount = 4, planes = 1;
+  std::uint32_t compression = 0, clrUsed = 0;
+  std::uint8_t fill = 0;  // of colour table, bitmap and mask
 };
+// Header, colour table, XOR bitmap and AND mask (the default: 40 + 64 + 512 + 128 = 744 bytes).
+inline Bytes BitmapImage(const BitmapShape& s) {
+  Bytes out = Words({40, s.width, s.height * 2, s.planes | s.bitCount << 16, std::int32_t(s.compression), 0, 0, 0,
+                     std::int32_t(s.clrUsed), 0});
+  const bool paletted = s.bitCount == 1 || s.bitCount == 4 || s.bitCount == 8;
+  const std::size_t colours = s.clrUsed != 0 ? s.clrUsed : paletted ? std::size_t{1} << s.bitCount : 0;
+  const std::size_t xorRow = ((std::size_t(s.bitCount) * s.planes * s.width + 31) >> 3) & ~std::size_t{3};
+  const std::size_t andRow = ((std::size_t(s.width) + 31) >> 3) & ~std::size_t{3};
+  out.insert(out.end(), (s.compression == 3 ? 12 : 4 * colours) + (xorRow + andRow) * s.height, s.fill);
+  return out;
+}
+// The default image cut or padded to exactly `size` bytes, varied after the header.
+inline Bytes BitmapImageOfSize(std::size_t size) {
+  Bytes out = BitmapImage({});
+  out.resize(size);
+  for (std::size_t i = 40; i < size; ++i) out[i] = static_cast<std::uint8_t>(i * 7);
+  return out;
+}
+// A PNG signature, IHDR chunk and the start of an IDAT chunk.
+inline Bytes PngImage(std::uint32_t width, std::uint32_t height, std::uint8_t sampleBits, std::uint8_t colourType) {
+  Bytes out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
+  for (std::uint32_t v : {width, height}) {
+    out.insert(out.end(), {std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)});
+  }
+  out.insert(out.end(), {sampleBits, colourType, 0, 0, 0, 0x12, 0x34, 0x56, 0x78, 'I', 'D', 'A', 'T'});
+  return out;
+}
+inline IconImage ParsedImage(const Bytes& bytes) {
+  auto image = MakeImage(bytes);
+  if (!image) throw std::logic_error("test image does not parse");
+  return *image;
+}
+inline IconGroup GroupOf(const std::vector<Bytes>& images, std::string name = {}) {
+  IconGroup group{std::move(name), {}};
+  for (const Bytes& bytes : images) group.images.push_back(ParsedImage(bytes));
+  return group;
+}
 
-// A whole bitmap image: header, colour table, XOR bitmap and AND mask of the right lengths.
-Bytes BitmapImage(const BitmapShape& shape);
-// A 4-bit bitmap image of exactly size bytes, with a varied pattern after the header.
-Bytes BitmapImageOfSize(std::size_t size, std::int32_t width = 32);
-// A PNG stream with its signature and IHDR chunk.
-Bytes PngImage(std::uint32_t width, std::uint32_t height, std::uint8_t sampleBits, std::uint8_t colourType);
+// An .ico/.cur file, or with `id`s a group-icon resource: header, entries (claiming 32 x 32,
+// 16 colours) with sizes and offsets, or with the sizes and identifiers; then the images.
+inline Bytes IcoFile(const std::vector<Bytes>& images, std::uint16_t type = 1, std::uint16_t reserved = 0,
+                     const std::vector<std::uint16_t>& ids = {}) {
+  const std::size_t count = ids.empty() ? images.size() : ids.size();
+  Bytes out = Words({reserved | type << 16}), data;
+  Put(out, static_cast<std::uint32_t>(count), 2);
+  for (std::size_t i = 0; i < count; ++i) {
+    out.insert(out.end(), {32, 32, 16, 0, 1, 0, 4, 0});
+    Put(out, ids.empty() ? static_cast<std::uint32_t>(images[i].size()) : 744);
+    Put(out, ids.empty() ? static_cast<std::uint32_t>(6 + 16 * count + data.size()) : ids[i], ids.empty() ? 4 : 2);
+    if (ids.empty()) data.insert(data.end(), images[i].begin(), images[i].end());
+  }
+  out.insert(out.end(), data.begin(), data.end());
+  return out;
+}
+inline Bytes GroupDirectory(const std::vector<std::uint16_t>& ids, std::uint16_t type = 1) {
+  return IcoFile({}, type, 0, ids);
+}
 
-IconImage ParsedImage(const Bytes& bytes);
-IconGroup GroupOf(const std::vector<Bytes>& images, std::string name = {});
-
-// An .ico/.cur file: header, directory, images in order.
-Bytes IcoFile(const std::vector<Bytes>& images, std::uint16_t type = 1, std::uint16_t reserved = 0);
-
-// An NE module: a group-icon block, an icon block, names, then the resources aligned.
+// An NE module: DOS header to the NE header at 64, the resource table at 128 with a group-icon
+// block and an icon block, the names, then the resources aligned to 1 << shift.
 struct NeResource {
   std::uint16_t id = 0;  // as stored, with the integer bit 0x8000
   Bytes data;
 };
 struct NeLayout {
-  std::uint16_t shift = 0;
-  std::uint16_t groupType = 0x800E;
-  std::vector<NeResource> groups;
-  std::vector<NeResource> icons;
+  std::uint16_t shift = 0, groupType = 0x800E;
+  std::vector<NeResource> groups, icons;
   std::vector<std::string> names;
 };
-Bytes NeModule(const NeLayout& layout);
-// A group-icon directory naming image identifiers.
-Bytes GroupDirectory(const std::vector<std::uint16_t>& imageIds, std::uint16_t type = 1);
+inline Bytes NeModule(const NeLayout& layout) {
+  Bytes out(128, 0);
+  out[0] = 'M', out[1] = 'Z', out[60] = 64, out[64] = 'N', out[65] = 'E', out[64 + 0x24] = 64, out[64 + 0x26] = 1;
+  Put(out, layout.shift, 2);
+  std::vector<std::size_t> entries;
+  for (auto [type, list] : {std::pair{layout.groupType, &layout.groups}, {std::uint16_t{0x8003}, &layout.icons}}) {
+    Put(out, type | static_cast<std::uint32_t>(list->size()) << 16);
+    Put(out, 0);
+    for (const NeResource& r : *list) {
+      entries.push_back(out.size());
+      for (std::uint32_t v : {0u, 0x1C30u | std::uint32_t{r.id} << 16, 0u}) Put(out, v);
+    }
+  }
+  Put(out, 0, 2);
+  for (const std::string& name : layout.names) {
+    out.push_back(static_cast<std::uint8_t>(name.size()));
+    out.insert(out.end(), name.begin(), name.end());
+  }
+  out.push_back(0);
+  const std::size_t unit = std::size_t{1} << layout.shift;
+  std::size_t entry = 0;
+  for (const auto* list : {&layout.groups, &layout.icons}) {
+    for (const NeResource& r : *list) {
+      out.resize((out.size() + unit - 1) / unit * unit);
+      const std::size_t start = out.size();
+      out.insert(out.end(), r.data.begin(), r.data.end());
+      out.resize((out.size() + unit - 1) / unit * unit);
+      const std::size_t units = (out.size() - start) >> layout.shift;
+      Set32(out, entries[entry++], static_cast<std::uint32_t>(start >> layout.shift | units << 16));
+    }
+  }
+  return out;
+}
 
-// An animated cursor from chunks given in order.
+// An animated cursor: RIFF chunks in order, each padded to an even length.
 struct Chunk {
   std::string id;
   Bytes data;
 };
-Bytes Riff(const std::vector<Chunk>& chunks, std::string_view form = "ACON");
-Bytes AniHeader(std::int32_t frames, std::int32_t steps, std::int32_t defaultRate, std::uint32_t flags);
-Bytes Words(const std::vector<std::int32_t>& values);
-Chunk FrameList(const std::vector<Bytes>& frames);
-
-// A fresh temporary folder, removed with everything in it.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  std::string Path(const std::string& name) const;
-  std::string Write(const std::string& name, const Bytes& bytes) const;
-
- private:
-  std::string root_;
-};
-
-Bytes ReadAll(const std::string& path);
+inline Bytes Riff(const std::vector<Chunk>& chunks, std::string_view form = "ACON") {
+  Bytes body(form.begin(), form.end());
+  for (const Chunk& chunk : chunks) {
+    const Bytes head = Words({static_cast<std::int32_t>(chunk.data.size())}, chunk.id);
+    body.insert(body.end(), head.begin(), head.end());
+    body.insert(body.end(), chunk.data.begin(), chunk.data.end());
+    if (chunk.data.size() % 2 != 0) body.push_back(0);
+  }
+  Bytes out = Words({static_cast<std::int32_t>(body.size())}, "RIFF");
+  out.insert(out.end(), body.begin(), body.end());
+  return out;
+}
+// The "anih" chunk: frames, steps, default rate 5 and the flags (1 icon frames, 2 sequence).
+inline Chunk AniHeader(std::int32_t frames, std::int32_t steps, std::uint32_t flags) {
+  return {"anih", Words({36, frames, steps, 0, 0, 0, 0, 5, static_cast<std::int32_t>(flags)})};
+}
+inline Chunk FrameList(const std::vector<Bytes>& frames) {
+  std::vector<Chunk> icons;
+  for (const Bytes& frame : frames) icons.push_back({"icon", frame});
+  const Bytes list = Riff(icons, "fram");
+  return {"LIST", Bytes(list.begin() + 8, list.end())};
+}
 
 }  // namespace gd::test

@@ -1,182 +1,142 @@
-// The package file: section names, the key list limit, "%ThemeDir%" values read against the
-// package folder, the companion file names of the three save modes, the information sections.
+// Package values read against the package folder, hostile ones included; companion file names
+// in the three save modes; the Package Info form; slot names between packages and systems.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
-#include <vector>
+#include <array>
 
-#include "catalogue/categories.h"
 #include "package/package_format.h"
+#include "package/package_info_form.h"
+#include "package/slot_aliases.h"
 #include "support/memory_ini.h"
+#include "support/memory_registry.h"
 
 namespace gd {
 namespace {
 
-const PathContext kPaths{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Program Files", 6};
-const std::string kFile = "C:\\X\\Themes\\Blue\\Blue.gdtheme";
 const std::string kDir = "C:\\X\\Themes\\Blue\\";
 
-PackageIconRef Read(std::string_view value) { return ResolvePackageValue(value, kDir, kPaths); }
-
-// The key list of one section of a hand-made file as the profile reader gives it: names that
-// differ only in case both stand, and a list that does not fit is cut.
-class RawSection final : public IniStore {
- public:
-  std::vector<std::string> keys;
-  std::size_t GetString(const std::string&, const std::optional<std::string>&,
-                        const std::optional<std::string>&, const std::string&,
-                        std::span<char> buffer) override {
-    std::string text;
-    for (const std::string& name : keys) text += name + '\0';
-    const std::size_t fit = std::min(text.size(), buffer.size() - 2);
-    std::memcpy(buffer.data(), text.data(), fit);
-    buffer[fit] = buffer[fit + 1] = '\0';
-    return fit;
-  }
-  bool WriteString(const std::string&, const std::string&, const std::optional<std::string>&,
-                   const std::optional<std::string>&) override { return false; }
-};
-
-TEST(PackageSections, NamesWithoutCaseAndKeysWithinTheListLimit) {
-  for (int category = 0; category < kPackageCategoryCount; ++category) {
-    EXPECT_EQ(CategoryOfSection(UpperCase(CategorySection(category))), category);
-  }
-  for (const char* other : {"Custom Icons", "Quick Launch", "", "Desktop"}) {
-    EXPECT_FALSE(CategoryOfSection(other)) << other;
-  }
-  EXPECT_TRUE(IsInformationSection("software credits"));
-  EXPECT_FALSE(IsInformationSection("Custom Icons"));
-
-  RawSection section;
-  section.keys = {"My Computer", "MY COMPUTER", "Recycle Bin"};
-  EXPECT_EQ(ReadSectionKeys(section, kFile, "Desktop Icons"),
-            (std::vector<std::string>{"My Computer", "MY COMPUTER", "Recycle Bin"}));
-  section.keys.clear();
-  for (int i = 0; i < 10000; ++i) section.keys.push_back("Key " + std::to_string(i));
-  const std::vector<std::string> keys = ReadSectionKeys(section, kFile, "Desktop Icons");
-  std::size_t listed = 0;
-  for (const auto& key : keys) listed += key.size() + 1;
-  EXPECT_LE(listed, kSectionKeyListSize);
-  ASSERT_GT(keys.size(), 40u);
-  // The name the limit cuts is read cut short.
-  const std::string whole = "Key " + std::to_string(keys.size() - 1);
-  EXPECT_NE(keys.back(), whole);
-  EXPECT_EQ(whole.rfind(keys.back(), 0), 0u) << keys.back();
-  std::string junk;
-  for (int c = 1; c < 256; ++c) if (c != '=' && c != '\r' && c != '\n') junk += char(c);
-  // Junk names come as they stand; an empty name ends nothing, later keys are still read.
-  section.keys = {junk, "", "Recycle Bin"};
-  EXPECT_EQ(ReadSectionKeys(section, kFile, "S"), (std::vector<std::string>{junk, "Recycle Bin"}));
+PackageIconRef Read(std::string_view value) {
+  return ResolvePackageValue(value, kDir, PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Program Files", Os::WindowsXp});
 }
+std::string Ref(std::string_view value) { return Read(value).path + "," + std::to_string(Read(value).index); }
 
-TEST(ThemeDirValues, ReadAgainstThePackageFolder) {
-  EXPECT_EQ(Read("%ThemeDir%Blue.icl,12").path, IconLibraryPath(kFile));
-  EXPECT_EQ(Read("%ThemeDir%Blue.icl,12").index, 12);
-  EXPECT_EQ(Read("%ThemeDir%x.dll,-104").index, -104);
-  EXPECT_EQ(Read("%ThemeDir%a.icl,99999999999999").index, 2147483647);
-  const PackageIconRef icon = Read("%themedir%sub\\..\\Blue Icon 01.ico");
-  EXPECT_EQ(icon.path, kDir + "sub\\..\\Blue Icon 01.ico");
-  EXPECT_EQ(icon.index, 0);
-  EXPECT_TRUE(icon.insidePackage && icon.fitsPathBuffer);
-  // The first ten characters are dropped whatever they are: an absolute path is no escape.
-  EXPECT_EQ(Read("D:\\Icons\\Folder\\a.ico").path, kDir + "older\\a.ico");
-  EXPECT_TRUE(Read("%ThemeDir%\\\\server\\console.ico").insidePackage);
-  EXPECT_FALSE(ResolvePackageValue("%ThemeDir%a.ico", "", kPaths).insidePackage);
-}
-
-TEST(ThemeDirValues, PathsLeavingTheFolderAreReadButMarked) {
-  const PackageIconRef up = Read("%ThemeDir%..\\..\\Windows\\a.ico,3");
-  EXPECT_EQ(up.path, kDir + "..\\..\\Windows\\a.ico");
-  EXPECT_EQ(up.index, 3);
-  EXPECT_FALSE(up.insidePackage);
-  for (const char* value :
-       {"%ThemeDir%a\\..\\..\\x.ico", "%ThemeDir%../x.ico", "%ThemeDir%.. \\x.ico",
-        "%ThemeDir%...\\x.ico", "%ThemeDir%C:\\x.ico", "%ThemeDir%a.ico:hidden",
-        "%ThemeDir%NUL.ico", "%ThemeDir%sub\\com1.cur", "%ThemeDir%*.ico", "%ThemeDir%",
-        "short", "%ThemeDir%sub\\..",
-        // Out and back in again is still out: the folder outside may be anything.
-        "%ThemeDir%..\\Blue\\sub\\x.ico"}) {
+TEST(PackageValues, TheFirstTenCharactersGiveWayToThePackageFolderAndLeavingItIsMarked) {
+  EXPECT_EQ(Ref("%ThemeDir%Blue.icl,12"), kDir + "Blue.icl,12");
+  EXPECT_EQ(Ref("%ThemeDir%x.dll,-104"), kDir + "x.dll,-104");
+  EXPECT_EQ(Ref("%ThemeDir%a.icl,99999999999999"), kDir + "a.icl,2147483647");
+  EXPECT_EQ(Ref("D:\\Icons\\Folder\\a.ico"), kDir + "older\\a.ico,0");  // an absolute path is no escape
+  EXPECT_EQ(Ref("%ThemeDir%..\\..\\Windows\\a.ico,3"), kDir + "..\\..\\Windows\\a.ico,3");
+  EXPECT_TRUE(Read("%themedir%sub\\..\\Blue Icon 01.ico").insidePackage);
+  for (const char* value : {"%ThemeDir%..\\..\\Windows\\a.ico", "%ThemeDir%a\\..\\..\\x.ico", "%ThemeDir%../x.ico",
+                            "%ThemeDir%.. \\x.ico", "%ThemeDir%...\\x.ico", "%ThemeDir%C:\\x.ico", "%ThemeDir%a.ico:hidden",
+                            "%ThemeDir%NUL.ico", "%ThemeDir%sub\\com1.cur", "%ThemeDir%*.ico", "%ThemeDir%", "short",
+                            "%ThemeDir%sub\\..", "%ThemeDir%..\\Blue\\sub\\x.ico"}) {
     EXPECT_FALSE(Read(value).insidePackage) << value;
   }
-}
-
-TEST(ThemeDirValues, LongValuesAndJunk) {
-  // A value of 399 characters, the most a read gives, is whole but names no usable path.
-  test::MemoryIni ini;
-  const std::string long399 = "%ThemeDir%" + std::string(385, 'a') + ".ico";
-  ini.WriteString(kFile, "Desktop Icons", "My Computer", long399 + "x");
-  std::string value;
-  ReadIniValue(ini, "Desktop Icons", "My Computer", value, kFile);
-  EXPECT_EQ(value, long399);
-  EXPECT_EQ(Read(value).path, kDir + value.substr(10));
-  EXPECT_FALSE(Read(value).fitsPathBuffer);
+  // The longest reference that fits the 260-byte buffer, and one more.
   const std::string longest = "%ThemeDir%" + std::string(259 - kDir.size(), 'b');
   EXPECT_TRUE(Read(longest).fitsPathBuffer);
   EXPECT_FALSE(Read(longest + "b").fitsPathBuffer);
-  unsigned seed = 7;
-  for (int round = 0; round < 200; ++round) {
-    std::string junk;
-    for (int i = 0; i < round * 2; ++i) {
-      seed = seed * 1103515245u + 12345u;
-      junk += static_cast<char>(1 + (seed >> 16) % 255);
-    }
-    EXPECT_EQ(Read(junk).path.rfind(kDir, 0), 0u);
-  }
+  std::string junk;
+  for (unsigned seed = 7; junk.size() < 400;) junk += static_cast<char>(1 + ((seed = seed * 1103515245u + 12345u) >> 16) % 255);
+  for (std::size_t length = 0; length <= junk.size(); length += 3) EXPECT_EQ(Read(junk.substr(0, length)).path.rfind(kDir, 0), 0u);
 }
 
-TEST(CompanionNames, EachSaveModeNamesItsFiles) {
-  EXPECT_EQ(SaveModeFromSetting(10), SaveMode::IconLibrary);  // a missing setting
-  EXPECT_EQ(SaveModeFromSetting(1), SaveMode::NumberedFiles);
-  EXPECT_EQ(SaveModeFromSetting(2), SaveMode::NamedFiles);
+TEST(CompanionNames, EachSaveModeNamesItsFilesAndKeepsThemInTheFolder) {
+  EXPECT_EQ((std::array{SaveModeFromSetting(10), SaveModeFromSetting(1), SaveModeFromSetting(2)}),  // 10: missing
+            (std::array{SaveMode::IconLibrary, SaveMode::NumberedFiles, SaveMode::NamedFiles}));
   CompanionNames library(SaveMode::IconLibrary, "Blue");
   EXPECT_EQ(library.NextIconValue("My Computer"), "%ThemeDir%Blue.icl,0");
   EXPECT_EQ(library.NextCursorValue("Busy", "C:\\Cursors\\hourglas.ani"), "%ThemeDir%Blue Busy.ani");
   EXPECT_EQ(library.NextIconValue("Recycle Bin"), "%ThemeDir%Blue.icl,1");
-
   CompanionNames numbered(SaveMode::NumberedFiles, "Blue");
   std::vector<std::string> icons;
   for (int i = 0; i < 100; ++i) icons.push_back(numbered.NextIconValue("any"));
-  EXPECT_EQ(icons[8], "%ThemeDir%Blue Icon 09.ico");
-  EXPECT_EQ(icons[9], "%ThemeDir%Blue Icon 10.ico");
-  EXPECT_EQ(icons[99], "%ThemeDir%Blue Icon 100.ico");
+  EXPECT_EQ(icons[8] + " " + icons[9] + " " + icons[99],
+            "%ThemeDir%Blue Icon 09.ico %ThemeDir%Blue Icon 10.ico %ThemeDir%Blue Icon 100.ico");
   EXPECT_EQ(numbered.NextCursorValue("Busy", "a.cur"), "%ThemeDir%Blue Cursor 01.cur");
   EXPECT_EQ(numbered.NextCursorValue("Busy", "D:\\B.ANI"), "%ThemeDir%Blue Cursor 02.ANI");
-
+  // A plugin's or added type's name may hold anything; its file stays in the folder, read back as itself.
   CompanionNames named(SaveMode::NamedFiles, "Blue");
   EXPECT_EQ(named.NextIconValue("Shut Down"), "%ThemeDir%Blue Shut Down.ico");
-  // A name from a plugin or an added file type may hold anything; its file stays in the
-  // folder and reads back as the same file.
   for (const char* slot : {"..\\..\\evil", "a/b:c", "CON", "*?\"<>|", "Tab\there"}) {
     const std::string value = named.NextIconValue(slot);
-    const std::optional<std::string> file = CompanionFilePath("C:\\X\\Themes\\Blue", value);
-    ASSERT_TRUE(file) << value;
-    EXPECT_EQ(Read(value).path, *file);
+    EXPECT_EQ(CompanionFilePath("C:\\X\\Themes\\Blue", value).value_or("outside"), Read(value).path);
     EXPECT_TRUE(Read(value).insidePackage) << value;
   }
   EXPECT_FALSE(CompanionFilePath(kDir, "%ThemeDir%..\\x.ico"));
 }
 
-TEST(PackageInfo, FieldsRoundTripOnOneLineWithinTheirLengths) {
+// (The dialog is tested under Wine.) What it offers first, and OK storing fields cut, on one line.
+TEST(PackageInfoForm, OffersWhatWasRememberedBeforeTheOwnerAndCutsWhatOkWrites) {
+  test::MemoryRegistry backend;
+  Registry registry{backend};
   test::MemoryIni ini;
-  WritePackageInfoFields(ini, kFile, {"Ann\r\nBee", std::string(250, 'e'), "w",
-                                      "one\r\ntwo\nthree\r\r\nfour", "x"});
-  std::tm date{};
-  date.tm_year = 102;
-  date.tm_mon = 2;
-  date.tm_mday = 5;
-  WritePackageDate(ini, kFile, date);
-  WriteSoftwareInfo(ini, kFile, ThisSoftware("2.1"));
-  const PackageInfo read = ReadPackageInfo(ini, kFile);
-  EXPECT_EQ(read.author, "Ann Bee");
-  EXPECT_EQ(read.email, std::string(199, 'e'));
-  EXPECT_EQ(read.comments, "one two three  four");
-  EXPECT_EQ(read.date, "March 05, 2002");
-  date.tm_mon = 12;
-  EXPECT_EQ(FormatPackageDate(date), "");
-  EXPECT_EQ(ReadSectionKeys(ini, kFile, "Software Info"),
-            (std::vector<std::string>{"Software", "Company", "Author", "Website", "Email"}));
-  EXPECT_EQ(ReadSoftwareInfo(ini, kFile).software, "Glimmerdeck 2.1");
+  const std::string file = "C:\\App\\Themes\\Blue\\Blue.gdtheme", key = "Software\\Quillmoor\\Glimmerdeck";
+  registry.WriteRegString(RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOwner", "Ann");
+  registry.WriteRegString(RegRoot::CurrentUser, key, "Package Author", "Bea");
+  PackageInfoForm form(ini, registry, file);
+  PackageInfoFields shown = form.Start();
+  EXPECT_EQ(shown.author + "|" + shown.email, "Bea|");  // a missing email is no "ERROR"
+  shown.email = std::string(250, 'e');
+  shown.comments = "First\r\nsecond\nthird\r\rfourth";
+  form.Accept(shown);
+  const PackageInfo written = ReadPackageInfo(ini, file);
+  EXPECT_EQ(written.author + "|" + written.email + "|" + written.comments,
+            "Bea|" + std::string(199, 'e') + "|First second third  fourth");
+  EXPECT_EQ(registry.ReadText(RegRoot::CurrentUser, key, "Package Email"), std::string(199, 'e'));
+}
+
+std::string Translated(std::string name, SlotNameDirection direction, int os, CatalogueView view) {
+  TranslateSlotName(name, direction, static_cast<Os>(os), view);
+  return name;
+}
+
+// A package key and its name on 95/98/NT 4.0, ME, 2000 and XP in the Local Update view.
+struct Row {
+  const char* key;
+  std::array<const char*, 4> on;
+};
+constexpr Row kRows[] = {
+    {"Network Neighborhood", {"Network Neighborhood", "My Network Places", "My Network Places", "My Network Places"}},
+    {"Find", {"Find", "Search", "Search", "Search"}},
+    {"Help", {"Help", "Help", "Help", "Help and Support"}},
+    {"Shut Down", {"Shut Down...", "Shut Down...", "Shut Down...", "Turn Off Computer..."}},
+    {"Settings - Printers",
+     {"Settings - Printers", "Settings - Printers", "Settings - Printers", "Settings - Printers and Faxes"}},
+    {"Printers", {"Printers", "Printers", "Printers", "Printers and Faxes"}},
+    {"Dial-Up Networking", {"Dial-Up Networking", "Network and Dial-up Connections",
+                            "Network and Dial-up Connections", "Network Connections"}},
+    {"The Internet", {"Internet Explorer", "Internet Explorer", "Internet Explorer", "Internet Explorer"}},
+    {"In Box", {"Microsoft Outlook", "Microsoft Outlook", "Microsoft Outlook", "Microsoft Outlook"}},
+    {"Run", {"Run...", "Run...", "Run...", "Run..."}},
+    {"Log Off", {"Log Off...", "Log Off...", "Log Off...", "Log Off..."}},
+    {"Floppy Drive (3.5)", {"Floppy Drive 3\xBD", "Floppy Drive 3\xBD", "Floppy Drive 3\xBD", "Floppy Drive 3\xBD"}},
+    {"Floppy Drive (5.25)", {"Floppy Drive 5\xBC", "Floppy Drive 5\xBC", "Floppy Drive 5\xBC", "Floppy Drive 5\xBC"}},
+};
+
+TEST(SlotAliases, PackageKeysBecomeEachSystemsNamesAndGoBackWholeAndWithoutRegardToCase) {
+  constexpr auto kSystem = SlotNameDirection::SystemForm;
+  constexpr auto kPackage = SlotNameDirection::PackageForm;
+  constexpr auto kLocal = CatalogueView::LocalUpdate;
+  for (const Row& row : kRows) {
+    for (int os = 0; os <= 6; ++os) {
+      SCOPED_TRACE(std::string(row.key) + " on " + std::to_string(os));
+      EXPECT_EQ(Translated(row.key, kSystem, os, kLocal), row.on[os == 3 ? 1 : os == 5 ? 2 : os == 6 ? 3 : 0]);
+      // The Package Builder lists keep the older names on every system.
+      EXPECT_EQ(Translated(row.key, kSystem, os, CatalogueView::PackageBuilder), row.on[0]);
+      // Whatever system or view saved it, a slot gets the same key, and a key stays a key.
+      for (const char* name : row.on) EXPECT_EQ(Translated(name, kPackage, os, CatalogueView::PackageBuilder), row.key);
+      EXPECT_EQ(Translated(row.key, kPackage, os, kLocal), row.key);
+    }
+  }
+  EXPECT_EQ(Translated("MY NETWORK PLACES", kPackage, 6, kLocal), "Network Neighborhood");
+  EXPECT_EQ(Translated("sHUT dOWN", kSystem, 6, kLocal), "Turn Off Computer...");
+  std::string bytes;
+  for (int c = 1; c < 256; ++c) bytes += static_cast<char>(c);
+  for (const std::string& junk : {std::string("Help me"), std::string("Help "), std::string(), std::string("Help\0Run", 8), bytes}) {
+    EXPECT_EQ(Translated(junk, kPackage, 6, kLocal) + Translated(junk, kSystem, 6, kLocal), junk + junk);
+  }
 }
 
 }  // namespace

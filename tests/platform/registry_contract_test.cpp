@@ -1,9 +1,6 @@
-// The registry operations' sentinels, buffer limits and key creation, checked on the in-memory
-// store and, in the Windows build, on the real registry under a scratch key.
+// The registry operations' sentinels, type rules, buffer limits and write algorithm, checked on
+// the in-memory store and, in the Windows build, on the real registry under a scratch key.
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "platform/registry.h"
 #include "support/memory_registry.h"
@@ -18,40 +15,23 @@
 namespace gd {
 namespace {
 
-constexpr RegRoot kRoot = RegRoot::CurrentUser;
-
-// Raw bytes as another program would have stored them.
-std::vector<std::uint8_t> TextBytes(const std::string& text) {
-  std::vector<std::uint8_t> bytes(text.begin(), text.end());
-  bytes.push_back(0);
-  return bytes;
-}
+constexpr RegRoot kUser = RegRoot::CurrentUser;
+using Data = std::vector<std::uint8_t>;
 
 struct MemoryStore {
   test::MemoryRegistry backend;
-  Registry registry{backend};
-  std::string scratch = "Software\\GlimmerdeckTests\\Contract";
-  void PutRaw(const std::string& key, const std::string& name, std::uint32_t type,
-              std::vector<std::uint8_t> data) {
-    backend.Put(kRoot, key, name, type, std::move(data));
-  }
+  std::string key = "Software\\GlimmerdeckTests\\Contract";
+  // Bytes of any type, as another program would have stored them.
+  void PutRaw(const char* name, std::uint32_t type, Data data) { backend.Put(kUser, key, name, type, std::move(data)); }
 };
-
 #ifdef _WIN32
 struct Win32Store {
   Win32Registry backend;
-  Registry registry{backend};
-  std::string scratch = "Software\\GlimmerdeckTests\\Contract" +
-                        std::to_string(GetCurrentProcessId()) + "_" +
-                        ::testing::UnitTest::GetInstance()->current_test_info()->name();
-  Win32Store() { SHDeleteKeyA(HKEY_CURRENT_USER, scratch.c_str()); }
-  ~Win32Store() { SHDeleteKeyA(HKEY_CURRENT_USER, scratch.c_str()); }
-  void PutRaw(const std::string& key, const std::string& name, std::uint32_t type,
-              std::vector<std::uint8_t> data) {
-    HKEY handle = nullptr;
-    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, key.c_str(), &handle), ERROR_SUCCESS);
-    RegSetValueExA(handle, name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
-    RegCloseKey(handle);
+  std::string key = "Software\\GlimmerdeckTests\\Contract" + std::to_string(GetCurrentProcessId());
+  Win32Store() { SHDeleteKeyA(HKEY_CURRENT_USER, key.c_str()); }
+  ~Win32Store() { SHDeleteKeyA(HKEY_CURRENT_USER, key.c_str()); }
+  void PutRaw(const char* name, std::uint32_t type, Data data) {
+    SHSetValueA(HKEY_CURRENT_USER, key.c_str(), name, type, data.data(), static_cast<DWORD>(data.size()));
   }
 };
 using Stores = ::testing::Types<MemoryStore, Win32Store>;
@@ -63,125 +43,85 @@ template <typename Store>
 class RegistryContract : public ::testing::Test {
  protected:
   Store store;
-  Registry& reg() { return store.registry; }
-  std::string Key(const std::string& sub = "") {
-    return sub.empty() ? store.scratch : store.scratch + "\\" + sub;
-  }
+  Registry reg{store.backend};
+  std::string Key(const std::string& sub) { return store.key + "\\" + sub; }
 };
 TYPED_TEST_SUITE(RegistryContract, Stores);
 
 TYPED_TEST(RegistryContract, MissingKeysAndValuesGiveTheSentinels) {
-  std::string text = "unchanged";
-  EXPECT_NE(this->reg().ReadRegString(kRoot, this->Key("Nowhere"), "Value", text), 0);
-  EXPECT_EQ(text, "ERROR");
-  std::uint32_t number = 0;
-  EXPECT_NE(this->reg().ReadRegNumber(kRoot, this->Key("Nowhere"), "Value", number), 0);
-  EXPECT_EQ(number, 10u);
   std::uint8_t byte = 0;
-  this->reg().ReadRegFirstByte(kRoot, this->Key("Nowhere"), "Value", byte);
-  EXPECT_EQ(byte, 10);
-  EXPECT_EQ(this->reg().RegKeyExists(kRoot, this->Key("Nowhere")), 0);
   TextList list{"kept"};
-  EXPECT_EQ(this->reg().ListRegSubkeys(kRoot, this->Key("Nowhere"), list), 0);
-  EXPECT_EQ(list, TextList{"kept"});
-}
-
-TYPED_TEST(RegistryContract, StoredSentinelValuesReadLikeMissingOnes) {
-  this->reg().WriteRegString(kRoot, this->Key(), "Text", "ERROR");
-  this->reg().WriteRegNumber(kRoot, this->Key(), "Number", 10);
-  EXPECT_EQ(this->reg().ReadText(kRoot, this->Key(), "Text"),
-            this->reg().ReadText(kRoot, this->Key(), "Missing"));
-  EXPECT_EQ(this->reg().ReadNumber(kRoot, this->Key(), "Number"),
-            this->reg().ReadNumber(kRoot, this->Key(), "Missing"));
-}
-
-TYPED_TEST(RegistryContract, WritingCreatesEveryMissingParent) {
-  const std::string deep = this->Key("A\\B\\C");
-  // The first opening failed, and that is what the write reports, but the value is there.
-  EXPECT_EQ(this->reg().WriteRegString(kRoot, deep, "Name", "value"), 2);
-  EXPECT_EQ(this->reg().ReadText(kRoot, deep, "Name"), "value");
-  EXPECT_EQ(this->reg().WriteRegNumber(kRoot, this->Key("D\\E"), "N", 7), 2);
-  EXPECT_EQ(this->reg().ReadNumber(kRoot, this->Key("D\\E"), "N"), 7u);
-  // Into an existing key the write reports its own success.
-  EXPECT_EQ(this->reg().WriteRegString(kRoot, deep, "Other", "x"), 0);
-  EXPECT_EQ(this->reg().WriteRegNumber(kRoot, deep, "Max", 0xFFFFFFFFu), 0);
-  EXPECT_EQ(this->reg().ReadNumber(kRoot, deep, "Max"), 0xFFFFFFFFu);
-}
-
-TYPED_TEST(RegistryContract, TextsUpTo259CharactersFitAndLongerOnesDoNot) {
-  const std::string fits(259, 'x');
-  const std::string tooLong(260, 'y');
-  this->reg().WriteRegString(kRoot, this->Key(), "Fits", fits);
-  this->reg().WriteRegString(kRoot, this->Key(), "TooLong", tooLong);
-  this->reg().WriteRegString(kRoot, this->Key(), "Huge", std::string(300, 'z'));
-  EXPECT_EQ(this->reg().ReadText(kRoot, this->Key(), "Fits"), fits);
-  std::string out;
-  EXPECT_NE(this->reg().ReadRegString(kRoot, this->Key(), "TooLong", out), 0);
-  EXPECT_EQ(out, "ERROR");
-  EXPECT_EQ(this->reg().ReadText(kRoot, this->Key(), "Huge"), "ERROR");
-}
-
-TYPED_TEST(RegistryContract, ValuesOfTheWrongTypeOrSizeGiveTheSentinels) {
-  this->store.PutRaw(this->Key(), "Dword", 4, {1, 0, 0, 0});
-  this->store.PutRaw(this->Key(), "Text4", 1, TextBytes("abc"));  // four bytes with its NUL
-  this->store.PutRaw(this->Key(), "Short", 3, {1, 2});
-  this->store.PutRaw(this->Key(), "Long", 3, {1, 2, 3, 4, 5, 6, 7, 8});
-  this->store.PutRaw(this->Key(), "Expand", 2, TextBytes("%SystemRoot%\\a.dll,3"));
-  this->store.PutRaw(this->Key(), "Embedded", 1, {'a', 'b', 0, 'c', 'd', 0});
-  EXPECT_EQ(this->reg().ReadText(kRoot, this->Key(), "Dword"), "ERROR");
-  EXPECT_EQ(this->reg().ReadNumber(kRoot, this->Key(), "Text4"), 10u);
-  EXPECT_EQ(this->reg().ReadNumber(kRoot, this->Key(), "Short"), 10u);
-  EXPECT_EQ(this->reg().ReadNumber(kRoot, this->Key(), "Long"), 10u);
-  EXPECT_EQ(this->reg().ReadText(kRoot, this->Key(), "Expand"), "%SystemRoot%\\a.dll,3");
-  EXPECT_EQ(this->reg().ReadText(kRoot, this->Key(), "Embedded"), "ab");
-}
-
-TYPED_TEST(RegistryContract, FirstByteReadsPolicySwitchesOfAnyShape) {
-  this->store.PutRaw(this->Key(), "Binary", 3, {1, 0, 0, 0});
-  this->store.PutRaw(this->Key(), "Dword", 4, {0, 0, 0, 0});
-  std::vector<std::uint8_t> big(150, 0x7F);
-  this->store.PutRaw(this->Key(), "TooBig", 3, big);
-  std::uint8_t byte = 0;
-  EXPECT_EQ(this->reg().ReadRegFirstByte(kRoot, this->Key(), "Binary", byte), 0);
-  EXPECT_EQ(byte, 1);
-  EXPECT_EQ(this->reg().ReadRegFirstByte(kRoot, this->Key(), "Dword", byte), 0);
-  EXPECT_EQ(byte, 0);
-  this->reg().ReadRegFirstByte(kRoot, this->Key(), "TooBig", byte);
+  this->reg.ReadRegFirstByte(kUser, this->Key("Nowhere"), "Value", byte);
+  EXPECT_EQ(this->reg.ListRegSubkeys(kUser, this->Key("Nowhere"), list), 0);
+  EXPECT_EQ(this->reg.ReadText(kUser, this->Key("Nowhere"), "Value"), "ERROR");
+  EXPECT_EQ(this->reg.ReadNumber(kUser, this->Key("Nowhere"), "Value"), 10u);
   EXPECT_EQ(byte, 10);
+  EXPECT_EQ(list, TextList{"kept"});
+  EXPECT_EQ(this->reg.RegKeyExists(kUser, this->Key("Nowhere")), 0);
 }
 
-TYPED_TEST(RegistryContract, SubkeysAreListedInReverseEnumerationOrder) {
-  for (const char* name : {"Alpha", "Bravo", "Charlie"}) {
-    EXPECT_EQ(this->reg().CreateRegKey(kRoot, this->Key(std::string("List\\") + name)), 0);
+// The first opening fails, and that is what the write reports, but the value is there.
+TYPED_TEST(RegistryContract, WritingCreatesEveryMissingParentAndReportsTheFirstOpening) {
+  EXPECT_EQ(this->reg.WriteRegString(kUser, this->Key("A\\B\\C"), "Name", "value"), 2);
+  EXPECT_EQ(this->reg.ReadText(kUser, this->Key("A\\B\\C"), "Name"), "value");
+  EXPECT_EQ(this->reg.WriteRegNumber(kUser, this->Key("D\\E"), "N", 7), 2);
+  EXPECT_EQ(this->reg.ReadNumber(kUser, this->Key("D\\E"), "N"), 7u);
+  EXPECT_EQ(this->reg.WriteRegNumber(kUser, this->Key("A\\B\\C"), "Max", 0xFFFFFFFFu), 0);
+  EXPECT_EQ(this->reg.ReadNumber(kUser, this->Key("A\\B\\C"), "Max"), 0xFFFFFFFFu);
+}
+
+TYPED_TEST(RegistryContract, TypesSizesAndTheTextBuffer) {
+  this->reg.WriteRegString(kUser, this->store.key, "Fits", std::string(259, 'x'));
+  this->reg.WriteRegString(kUser, this->store.key, "TooLong", std::string(260, 'y'));
+  for (auto [name, type, data] : {std::tuple<const char*, std::uint32_t, Data>{"Dword", 4, {0, 0, 0, 0}},
+                                  {"Text4", 1, {'a', 'b', 'c', 0}}, {"Short", 3, {1, 2}}, {"Long", 3, Data(8, 1)},
+                                  {"Expand", 2, {'%', 'S', '%', 0}}, {"Embedded", 1, {'a', 'b', 0, 'c', 'd', 0}},
+                                  {"Binary", 3, {1, 0, 0, 0}}, {"TooBig", 3, Data(150, 0x7F)}}) {
+    this->store.PutRaw(name, type, data);
   }
+  const auto text = [&](const char* name) { return this->reg.ReadText(kUser, this->store.key, name); };
+  const auto number = [&](const char* name) { return this->reg.ReadNumber(kUser, this->store.key, name); };
+  const auto firstByte = [&](const char* name) {
+    std::uint8_t byte = 0;
+    this->reg.ReadRegFirstByte(kUser, this->store.key, name, byte);
+    return byte;
+  };
+  EXPECT_EQ(text("Fits"), std::string(259, 'x'));
+  EXPECT_EQ(text("TooLong"), "ERROR");
+  EXPECT_EQ(text("Dword"), "ERROR");
+  EXPECT_EQ(text("Expand"), "%S%") << "read as stored";
+  EXPECT_EQ(text("Embedded"), "ab");
+  EXPECT_EQ(number("Text4"), 10u) << "four bytes, but text";
+  EXPECT_EQ(number("Short"), 10u);
+  EXPECT_EQ(number("Long"), 10u);
+  EXPECT_EQ(firstByte("Binary"), 1);
+  EXPECT_EQ(firstByte("Dword"), 0);
+  EXPECT_EQ(firstByte("TooBig"), 10) << "more than 100 bytes";
+}
+
+TYPED_TEST(RegistryContract, SubkeysListInReverseOrderAndDeleteOneLevelAtATime) {
+  for (const char* name : {"Alpha", "Bravo", "Charlie"}) EXPECT_EQ(this->reg.CreateRegKey(kUser, this->Key(name)), 0);
   TextList list;
-  EXPECT_EQ(this->reg().ListRegSubkeys(kRoot, this->Key("List"), list), 1);
+  EXPECT_EQ(this->reg.ListRegSubkeys(kUser, this->store.key, list), 1);
   EXPECT_EQ(list, (TextList{"Charlie", "Bravo", "Alpha"}));
-  EXPECT_EQ(this->reg().RegKeyExists(kRoot, this->Key("list\\BRAVO")), 1);
+  EXPECT_EQ(this->reg.RegKeyExists(kUser, this->Key("BRAVO")), 1);
+  this->reg.WriteRegString(kUser, this->Key("Alpha\\Sub"), "V", "x");
+  EXPECT_EQ(this->reg.DeleteRegValue(kUser, this->Key("Alpha\\Sub"), "V"), 0);
+  EXPECT_NE(this->reg.DeleteRegValue(kUser, this->Key("Alpha\\Sub"), "V"), 0);
+  EXPECT_EQ(this->reg.DeleteRegKey(kUser, this->Key("Alpha"), "Sub"), 0);
+  EXPECT_EQ(this->reg.RegKeyExists(kUser, this->Key("Alpha\\Sub")), 0);
+  EXPECT_EQ(this->reg.RegKeyExists(kUser, this->Key("Alpha")), 1);
 }
 
-TYPED_TEST(RegistryContract, DeletingValuesAndKeys) {
-  this->reg().WriteRegString(kRoot, this->Key("Gone"), "V", "x");
-  this->reg().CreateRegKey(kRoot, this->Key("Parent\\Child"));
-  EXPECT_EQ(this->reg().DeleteRegValue(kRoot, this->Key("Gone"), "V"), 0);
-  EXPECT_EQ(this->reg().ReadText(kRoot, this->Key("Gone"), "V"), "ERROR");
-  EXPECT_NE(this->reg().DeleteRegValue(kRoot, this->Key("Gone"), "V"), 0);
-  EXPECT_EQ(this->reg().DeleteRegKey(kRoot, this->Key(), "Gone"), 0);
-  EXPECT_EQ(this->reg().RegKeyExists(kRoot, this->Key("Gone")), 0);
-  EXPECT_EQ(this->reg().DeleteRegKey(kRoot, this->Key("Parent"), "Child"), 0);
-  EXPECT_EQ(this->reg().RegKeyExists(kRoot, this->Key("Parent")), 1);
-}
-
-// The write rule on access denied needs a key the test cannot write; the in-memory store
-// can refuse on purpose.
+// Access denied needs a key the test cannot write; the in-memory store refuses on purpose.
 TEST(RegistryWrite, AccessDeniedWritesNothingAndCreatesNothing) {
   test::MemoryRegistry backend;
   Registry registry(backend);
-  backend.DenyWrites(RegRoot::LocalMachine, "Software\\Locked");
-  EXPECT_EQ(registry.WriteRegString(RegRoot::LocalMachine, "Software\\Locked", "V", "x"), 5);
-  EXPECT_EQ(registry.ReadText(RegRoot::LocalMachine, "Software\\Locked", "V"), "ERROR");
-  EXPECT_EQ(registry.WriteRegNumber(RegRoot::LocalMachine, "Software\\Locked", "N", 1), 5);
-  EXPECT_EQ(registry.ReadNumber(RegRoot::LocalMachine, "Software\\Locked", "N"), 10u);
+  backend.DenyWrites(RegRoot::LocalMachine, "Locked");
+  EXPECT_EQ(registry.WriteRegString(RegRoot::LocalMachine, "Locked", "V", "x"), 5);
+  EXPECT_EQ(registry.ReadText(RegRoot::LocalMachine, "Locked", "V"), "ERROR");
+  EXPECT_EQ(registry.WriteRegNumber(RegRoot::LocalMachine, "Locked\\Sub", "N", 1), 2) << "missing, and not made";
+  EXPECT_EQ(registry.RegKeyExists(RegRoot::LocalMachine, "Locked\\Sub"), 0);
 }
 
 }  // namespace

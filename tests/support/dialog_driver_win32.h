@@ -24,20 +24,14 @@ class DialogDriver {
   }
   DialogDriver(const DialogDriver&) = delete;
   DialogDriver& operator=(const DialogDriver&) = delete;
-
-  bool acted() const { return acted_; }
+  bool acted() const { return ticks_ > 0; }
 
  private:
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     DialogDriver* self = current_;
     const HWND dialog = self ? self->find_() : nullptr;
-    if (dialog == nullptr) return;
-    if (!self->acted_) {
-      self->acted_ = true;
-      self->act_(dialog);
-    } else if (++self->ticksAfterAct_ > 300) {
-      EndDialog(dialog, self->giveUpResult_);
-    }
+    if (dialog != nullptr && self->ticks_++ == 0) self->act_(dialog);
+    if (dialog != nullptr && self->ticks_ > 300) EndDialog(dialog, self->giveUpResult_);
   }
 
   static inline thread_local DialogDriver* current_ = nullptr;
@@ -45,8 +39,7 @@ class DialogDriver {
   std::function<void(HWND)> act_;
   INT_PTR giveUpResult_;
   UINT_PTR timer_ = 0;
-  bool acted_ = false;
-  int ticksAfterAct_ = 0;
+  int ticks_ = 0;  // timer ticks with the dialog open
 };
 
 }  // namespace gd::test

@@ -2,12 +2,14 @@
 // and a notice box that records what it was asked.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/notice.h"
+#include "platform/path_text.h"
 #include "platform/shell_queries.h"
 #include "platform/text_case.h"
 
@@ -37,9 +39,8 @@ class FakeShell final : public ShellQueries {
     return shortcuts.count(path) > 0;
   }
   std::optional<std::string> SpecialFolderPath(int folder) override {
-    const auto it = specialFolders.find(folder);
-    if (it == specialFolders.end()) return std::nullopt;
-    return it->second;
+    if (!specialFolders.count(folder)) return std::nullopt;
+    return specialFolders.at(folder);
   }
   std::vector<std::string> DriveRoots() override {
     std::vector<std::string> roots;
@@ -55,21 +56,25 @@ class FakeShell final : public ShellQueries {
     return {};
   }
   // Files directly in `folder` (or below it with `recurse`) whose names match, last first.
-  std::vector<std::string> FindFiles(const std::string& folder, const std::string& pattern,
-                                     bool recurse) override;
+  std::vector<std::string> FindFiles(const std::string& folder, const std::string& pattern, bool recurse) override {
+    const std::string dir = FoldCase(AddTrailingBackslash(folder));
+    std::vector<std::string> all(files.begin(), files.end()), found;
+    for (const auto& [path, shortcut] : shortcuts) all.push_back(path);
+    for (const auto& path : all) {
+      const std::string rest = path.substr(std::min(dir.size(), path.size()));
+      if (!FoldCase(path).starts_with(dir) || (!recurse && rest.find('\\') != std::string::npos)) continue;
+      if (MatchesFilePattern(FileName(rest), pattern)) found.insert(found.begin(), path);
+    }
+    return found;
+  }
   bool ReadShortcut(const std::string& shortcut, std::string& target, std::string& iconFile,
                     int& iconIndex) override {
-    const auto it = shortcuts.find(shortcut);
-    if (it == shortcuts.end()) return false;
-    target = it->second.target;
-    iconFile = it->second.iconFile;
-    iconIndex = it->second.iconIndex;
+    if (!shortcuts.count(shortcut)) return false;
+    const Shortcut& found = shortcuts.at(shortcut);
+    target = found.target, iconFile = found.iconFile, iconIndex = found.iconIndex;
     return true;
   }
-  int IconCount(const std::string& file) override {
-    const auto it = iconCounts.find(file);
-    return it == iconCounts.end() ? 0 : it->second;
-  }
+  int IconCount(const std::string& file) override { return iconCounts.count(file) ? iconCounts.at(file) : 0; }
 };
 
 class RecordingNotice final : public NoticeBox {

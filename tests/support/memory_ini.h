@@ -2,6 +2,7 @@
 // case-insensitive names, NUL-separated listings, values cut to the buffer.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <utility>
@@ -18,87 +19,59 @@ class MemoryIni final : public IniStore {
                         const std::optional<std::string>& key, const std::string& fallback,
                         std::span<char> buffer) override {
     if (buffer.empty()) return 0;
+    File& f = files_[FoldCase(file)];
+    Section* s = section ? Find(f, *section) : nullptr;
     std::string text;
-    bool list = false;
-    const File* f = FindFile(file);
-    if (!section) {
-      list = true;
-      if (f) for (const auto& s : *f) text += s.first + '\0';
-    } else if (!key) {
-      list = true;
-      if (const Section* s = f ? FindSection(*f, *section) : nullptr) {
-        for (const auto& entry : *s) text += entry.first + '\0';
+    if (!section || !key) {  // a list of section or key names, each ended by a NUL
+      if (!section) for (const auto& entry : f) text += entry.first + '\0';
+      if (s) for (const auto& entry : *s) text += entry.first + '\0';
+      if (text.size() + 1 <= buffer.size()) {
+        std::copy(text.begin(), text.end(), buffer.begin());
+        buffer[text.size()] = '\0';
+        return text.size();
       }
-    } else {
-      text = fallback;
-      if (const Section* s = f ? FindSection(*f, *section) : nullptr) {
-        for (const auto& entry : *s) {
-          if (EqualsIgnoreCase(entry.first, *key)) text = entry.second;
-        }
-      }
-    }
-    if (!list) {
-      const std::size_t n = std::min(text.size(), buffer.size() - 1);
+      // A list that does not fit ends in two NULs and reports the buffer size less two.
+      const std::size_t n = buffer.size() < 2 ? 0 : buffer.size() - 2;
       std::copy_n(text.data(), n, buffer.data());
-      buffer[n] = '\0';
+      std::fill(buffer.begin() + n, buffer.end(), '\0');
       return n;
     }
-    if (text.size() + 1 <= buffer.size()) {
-      std::copy(text.begin(), text.end(), buffer.begin());
-      buffer[text.size()] = '\0';
-      return text.empty() ? 0 : text.size();
-    }
-    // A list that does not fit ends in two NULs and reports the buffer size less two.
-    if (buffer.size() < 2) {
-      buffer[0] = '\0';
-      return 0;
-    }
-    std::copy_n(text.data(), buffer.size() - 2, buffer.data());
-    buffer[buffer.size() - 2] = '\0';
-    buffer[buffer.size() - 1] = '\0';
-    return buffer.size() - 2;
+    text = fallback;
+    if (s) for (const auto& entry : *s) if (EqualsIgnoreCase(entry.first, *key)) text = entry.second;
+    const std::size_t n = std::min(text.size(), buffer.size() - 1);
+    std::copy_n(text.data(), n, buffer.data());
+    buffer[n] = '\0';
+    return n;
   }
 
   bool WriteString(const std::string& file, const std::string& section,
                    const std::optional<std::string>& key,
                    const std::optional<std::string>& value) override {
     File& f = files_[FoldCase(file)];
-    Section* s = FindSection(f, section);
     if (!key) {
       std::erase_if(f, [&](const auto& entry) { return EqualsIgnoreCase(entry.first, section); });
       return true;
     }
-    if (!s) {
-      f.emplace_back(section, Section{});
-      s = &f.back().second;
+    Section* s = Find(f, section);
+    if (!s) s = &f.emplace_back(section, Section{}).second;
+    const auto it = std::find_if(s->begin(), s->end(), [&](const auto& e) { return EqualsIgnoreCase(e.first, *key); });
+    if (it == s->end()) {
+      if (value) s->emplace_back(*key, *value);
+    } else if (value) {
+      it->second = *value;
+    } else {
+      s->erase(it);
     }
-    for (auto it = s->begin(); it != s->end(); ++it) {
-      if (EqualsIgnoreCase(it->first, *key)) {
-        if (value) it->second = *value; else s->erase(it);
-        return true;
-      }
-    }
-    if (value) s->emplace_back(*key, *value);
     return true;
   }
 
  private:
   using Section = std::vector<std::pair<std::string, std::string>>;
   using File = std::vector<std::pair<std::string, Section>>;
-
-  const File* FindFile(const std::string& file) const {
-    const auto it = files_.find(FoldCase(file));
-    return it == files_.end() ? nullptr : &it->second;
-  }
-  static const Section* FindSection(const File& f, const std::string& name) {
-    for (const auto& s : f) if (EqualsIgnoreCase(s.first, name)) return &s.second;
-    return nullptr;
-  }
-  static Section* FindSection(File& f, const std::string& name) {
+  static Section* Find(File& f, const std::string& name) {
     for (auto& s : f) if (EqualsIgnoreCase(s.first, name)) return &s.second;
     return nullptr;
   }
-
   std::map<std::string, File> files_;
 };
 

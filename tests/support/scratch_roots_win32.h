@@ -11,36 +11,27 @@ namespace gd::test {
 
 class ScratchRegistryRoots {
  public:
-  ScratchRegistryRoots()
-      : base_("Software\\GlimmerdeckTests\\Roots" + std::to_string(GetCurrentProcessId())) {
+  ScratchRegistryRoots() : base_("Software\\GlimmerdeckTests\\Roots" + std::to_string(GetCurrentProcessId())) {
     SHDeleteKeyA(HKEY_CURRENT_USER, base_.c_str());
     // Open all scratch keys before any override: they live under the real HKCU.
-    RegCreateKeyA(HKEY_CURRENT_USER, (base_ + "\\CR").c_str(), &classes_);
-    RegCreateKeyA(HKEY_CURRENT_USER, (base_ + "\\LM").c_str(), &machine_);
-    RegCreateKeyA(HKEY_CURRENT_USER, (base_ + "\\CU").c_str(), &user_);
-    ok_ = RegOverridePredefKey(HKEY_CLASSES_ROOT, classes_) == ERROR_SUCCESS &&
-          RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_) == ERROR_SUCCESS &&
-          RegOverridePredefKey(HKEY_CURRENT_USER, user_) == ERROR_SUCCESS;
+    for (int i = 0; i < 3; ++i) RegCreateKeyA(HKEY_CURRENT_USER, (base_ + "\\" + kNames[i]).c_str(), &keys_[i]);
+    ok_ = true;
+    for (int i = 0; i < 3; ++i) ok_ = ok_ && RegOverridePredefKey(kRoots[i], keys_[i]) == ERROR_SUCCESS;
   }
   ~ScratchRegistryRoots() {
-    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-    RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-    RegCloseKey(user_);
-    RegCloseKey(machine_);
-    RegCloseKey(classes_);
+    for (int i = 2; i >= 0; --i) RegOverridePredefKey(kRoots[i], nullptr);
+    for (HKEY key : keys_) RegCloseKey(key);
     SHDeleteKeyA(HKEY_CURRENT_USER, base_.c_str());
   }
   ScratchRegistryRoots(const ScratchRegistryRoots&) = delete;
   ScratchRegistryRoots& operator=(const ScratchRegistryRoots&) = delete;
-
   bool ok() const { return ok_; }
 
  private:
+  static constexpr const char* kNames[3] = {"CR", "LM", "CU"};
+  inline static const HKEY kRoots[3] = {HKEY_CLASSES_ROOT, HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER};
   std::string base_;
-  HKEY classes_ = nullptr;
-  HKEY machine_ = nullptr;
-  HKEY user_ = nullptr;
+  HKEY keys_[3] = {};
   bool ok_ = false;
 };
 

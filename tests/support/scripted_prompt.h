@@ -11,10 +11,8 @@ namespace gd::test {
 
 class ScriptedPrompt final : public Prompt {
  public:
-  explicit ScriptedPrompt(std::deque<PromptAnswer> answers = {},
-                          PromptAnswer otherwise = PromptAnswer::Ok)
+  explicit ScriptedPrompt(std::deque<PromptAnswer> answers = {}, PromptAnswer otherwise = PromptAnswer::Ok)
       : answers_(std::move(answers)), otherwise_(otherwise) {}
-
   PromptAnswer Ask(const PromptRequest& request) override {
     requests.push_back(request);
     if (answers_.empty()) return otherwise_;
@@ -22,7 +20,6 @@ class ScriptedPrompt final : public Prompt {
     answers_.pop_front();
     return answer;
   }
-
   std::vector<PromptRequest> requests;
 
  private:

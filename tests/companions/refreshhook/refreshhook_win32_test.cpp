@@ -1,152 +1,81 @@
-// refreshhook.dll under Wine: what RebuildIcons does to the shell icon size and the cache file,
-// which messages the hook procedure acts on, and the program's driver on Windows XP with and
-// without a "Progman" window.
+// refreshhook.dll under Wine: its exports, what a rebuild does to the shell icon size and the
+// cache file, and which messages the hook procedure acts on.
 #include "companions/include/refreshhook_win32.h"
-#include "listening_window_win32.h"
 #include "platform/unique_handle.h"
-#include "support/fake_shell.h"
-#include "support/memory_registry.h"
 #include "support/scratch_roots_win32.h"
-#include "support/scripted_prompt.h"
-#include "system/icon_cache_win32.h"
 
 #include <windows.h>
+#include <shlwapi.h>
 
-#include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 namespace gd::test {
 namespace {
 
-std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  const std::string program(path);
-  return program.substr(0, program.rfind('\\'));
+constexpr char kMetrics[] = "Control Panel\\Desktop\\WindowMetrics";
+
+std::string StoredShellIconSize() {
+  char text[64] = {};
+  DWORD size = sizeof text - 1;
+  return SHGetValueA(HKEY_CURRENT_USER, kMetrics, "Shell Icon Size", nullptr, text, &size) == 0 ? text : "(missing)";
 }
 
-class RefreshHook : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(roots.ok());
-    ASSERT_TRUE(module) << "refreshhook.dll beside the test program";
-    rebuild = reinterpret_cast<refreshhook::RebuildIconsProc>(
-        reinterpret_cast<void*>(GetProcAddress(module.get(), "RebuildIcons")));
-    hookProcedure =
-        reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module.get(), "HookMsgProc")));
-    ASSERT_NE(rebuild, nullptr);
-    ASSERT_NE(hookProcedure, nullptr);
-  }
+// The shell icon sizes stored whenever a top-level window of this thread heard of a change.
+std::vector<std::string> heard;
+LRESULT CALLBACK Listen(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETTINGCHANGE && wParam == SPI_SETNONCLIENTMETRICS) heard.push_back(StoredShellIconSize());
+  return DefWindowProcA(window, message, wParam, lParam);
+}
 
-  // Runs the program's rebuild as Windows XP; gives its result and time in milliseconds.
-  DWORD TimedXpRebuild(int& result) {
-    MemoryRegistry store;
-    Registry registry(store);
-    FakeShell shell;
-    CatalogueInputs inputs;
-    inputs.osVersion = 6;
-    inputs.appPath = ProgramFolder();
-    const DWORD start = GetTickCount();
-    result = RebuildIconCache(inputs, {registry, shell, prompt, SystemCacheRebuilder()});
-    return GetTickCount() - start;
-  }
-
+TEST(RefreshHook, RebuildNudgesTheSizeAndPutsItBackAndTheHookRebuildsOnlyOnRequest) {
   ScratchRegistryRoots roots;
-  UniqueModule module{LoadLibraryA((ProgramFolder() + "\\refreshhook.dll").c_str())};
-  refreshhook::RebuildIconsProc rebuild = nullptr;
-  HOOKPROC hookProcedure = nullptr;
-  ScriptedPrompt prompt;
-};
+  ASSERT_TRUE(roots.ok());
+  char path[MAX_PATH];
+  std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+  UniqueModule module(LoadLibraryA((program.substr(0, program.rfind('\\')) + "\\refreshhook.dll").c_str()));
+  ASSERT_TRUE(module) << "refreshhook.dll beside the test program";
+  const auto rebuild = reinterpret_cast<refreshhook::RebuildIconsProc>(reinterpret_cast<void*>(GetProcAddress(module.get(), "RebuildIcons")));
+  const auto hookProc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module.get(), "HookMsgProc")));
+  ASSERT_TRUE(rebuild && hookProc);
+  WNDCLASSA windowClass{};
+  windowClass.lpfnWndProc = Listen, windowClass.hInstance = GetModuleHandleA(nullptr), windowClass.lpszClassName = "GdListener";
+  RegisterClassA(&windowClass);
+  const HWND window = CreateWindowExA(0, "GdListener", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, windowClass.hInstance, nullptr);
+  ASSERT_NE(window, nullptr);
 
-TEST_F(RefreshHook, RebuildIconsNudgesTheSizeAndLeavesItAsItWas) {
-  ListeningWindow listener("GlimmerdeckListener");
-  char windows[MAX_PATH] = {};
-  GetWindowsDirectoryA(windows, MAX_PATH);
-  const std::string cacheFile = std::string(windows) + "\\ShellIconCache";
-  UniqueFile created(CreateFileA(cacheFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                 FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM, nullptr));
-  ASSERT_TRUE(created);
-  created.reset();
-
-  const DWORD start = GetTickCount();
+  char windows[MAX_PATH];
+  const std::string cache = std::string(windows, GetWindowsDirectoryA(windows, MAX_PATH)) + "\\ShellIconCache";
+  UniqueFile(CreateFileA(cache.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
+  ASSERT_NE(GetFileAttributesA(cache.c_str()), INVALID_FILE_ATTRIBUTES);
   rebuild();
-  EXPECT_LT(GetTickCount() - start, 5000u);
-  EXPECT_EQ(GetFileAttributesA(cacheFile.c_str()), INVALID_FILE_ATTRIBUTES);
-  EXPECT_EQ(StoredShellIconSize(), "(missing)");  // deleted again
-
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop\\WindowMetrics", &key), 0);
-  RegSetValueExA(key, "Shell Icon Size", 0, REG_SZ, reinterpret_cast<const BYTE*>("48"), 3);
-  RegCloseKey(key);
+  EXPECT_EQ(GetFileAttributesA(cache.c_str()), INVALID_FILE_ATTRIBUTES) << "the cache file goes";
+  SHSetValueA(HKEY_CURRENT_USER, kMetrics, "Shell Icon Size", REG_SZ, "48", 3);
   rebuild();
-  EXPECT_EQ(StoredShellIconSize(), "48");
+  EXPECT_EQ(heard, (std::vector<std::string>{"31", "(missing)", "47", "48"})) << "one below the size or the default 32";
 
-  const auto changes = listener.Changes();
-  ASSERT_EQ(changes.size(), 4u);
-  EXPECT_EQ(changes[0].shellIconSize, "31");  // one below the default of 32
-  EXPECT_EQ(changes[1].shellIconSize, "(missing)");
-  EXPECT_EQ(changes[2].shellIconSize, "47");
-  EXPECT_EQ(changes[3].shellIconSize, "48");
-  EXPECT_TRUE(changes[0].fromOtherThread);
-  EXPECT_EQ(changes[0].section, "WindowMetrics");
-}
-
-TEST_F(RefreshHook, TheHookActsOnlyOnTheRequestWithBothParametersOne) {
-  ListeningWindow listener("GlimmerdeckListener");
-  const UniqueKernelHandle block(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr,
-                                                    PAGE_READWRITE, 0, 4, "GlimmerdeckHook"));
+  // Installed on a thread, the hook rebuilds when that thread takes a request (1, 1) off its
+  // queue, and hands the request on as WM_NULL; other messages pass untouched.
+  const UniqueKernelHandle block(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4, "GlimmerdeckHook"));
   const UniqueMappedView view(MapViewOfFile(block.get(), FILE_MAP_WRITE, 0, 0, 4));
-  ASSERT_TRUE(view);
-  const HHOOK hook =
-      SetWindowsHookExA(WH_GETMESSAGE, hookProcedure, module.get(), listener.threadId());
-  ASSERT_NE(hook, nullptr);
+  const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, hookProc, module.get(), GetCurrentThreadId());
+  ASSERT_TRUE(view && hook);
   const std::uint32_t bits = refreshhook::HookToBits(hook);
-  std::memcpy(view.get(), &bits, sizeof(bits));
-
-  PostThreadMessageA(listener.threadId(), 1135, 1, 2);
-  PostThreadMessageA(listener.threadId(), 1135, 0, 1);
-  ASSERT_TRUE(listener.WaitForRequests(2));  // passed on untouched
-  EXPECT_TRUE(listener.Changes().empty());
-
-  PostThreadMessageA(listener.threadId(), 1135, 1, 1);
-  PostThreadMessageA(listener.threadId(), 1135, 1, 3);
-  ASSERT_TRUE(listener.WaitForRequests(3));
+  std::memcpy(view.get(), &bits, sizeof bits);
+  heard.clear();
+  std::vector<UINT> taken;
+  for (auto [wParam, lParam] : {std::pair{1, 2}, {0, 1}, {1, 1}}) {
+    PostThreadMessageA(GetCurrentThreadId(), 1135, wParam, lParam);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) if (message.hwnd == nullptr) taken.push_back(message.message);
+  }
   UnhookWindowsHookEx(hook);
-  EXPECT_EQ(listener.RequestsSeen(), 3);  // the request itself was consumed
-  const auto changes = listener.Changes();
-  ASSERT_EQ(changes.size(), 2u);
-  EXPECT_FALSE(changes[0].fromOtherThread);  // the rebuild ran on the hooked thread
-  EXPECT_EQ(changes[0].shellIconSize, "31");
-}
-
-TEST_F(RefreshHook, OnXpTheDriverHooksTheShellThreadForTwoSecondsThenUnhooks) {
-  ListeningWindow progman("Progman");
-  ASSERT_TRUE(progman.ok());
-  int result = 0;
-  EXPECT_GE(TimedXpRebuild(result), 2000u);
-  EXPECT_EQ(result, 1);
-  EXPECT_TRUE(prompt.requests.empty());
-  const auto changes = progman.Changes();
-  ASSERT_EQ(changes.size(), 2u);
-  EXPECT_FALSE(changes[0].fromOtherThread);
-  EXPECT_EQ(StoredShellIconSize(), "(missing)");
-
-  // No hook is left behind: a further request reaches the shell's loop untouched.
-  PostThreadMessageA(progman.threadId(), 1135, 1, 1);
-  EXPECT_TRUE(progman.WaitForRequests(1));
-  EXPECT_EQ(progman.Changes().size(), 2u);
-}
-
-TEST_F(RefreshHook, OnXpWithoutAShellWindowTheDriverHooksNothing) {
-  ASSERT_EQ(FindWindowA("Progman", nullptr), nullptr);
-  ListeningWindow bystander("GlimmerdeckListener");
-  int result = 0;
-  EXPECT_LT(TimedXpRebuild(result), 2000u);
-  EXPECT_EQ(result, 1);
-  EXPECT_TRUE(bystander.Changes().empty());
+  DestroyWindow(window);
+  EXPECT_EQ(taken, (std::vector<UINT>{1135, 1135, WM_NULL}));
+  EXPECT_EQ(heard, (std::vector<std::string>{"47", "48"}));
 }
 
 }  // namespace

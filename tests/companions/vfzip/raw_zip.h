@@ -1,6 +1,8 @@
-// Writes zip archives byte by byte, so that tests can make the hostile archives that a
+// Zip archives written byte by byte, so that tests can make the hostile archives that a
 // well-behaved zip library refuses to write: climbing names, links, lying sizes.
 #pragma once
+
+#include <zlib.h>
 
 #include <cstdint>
 #include <string>
@@ -9,27 +11,69 @@
 namespace gd::test {
 
 struct RawEntry {
-  std::string name;              // stored exactly as given
-  std::string data;              // the bytes as stored (already compressed for method 8)
-  std::uint16_t method = 0;      // 0 stored, 8 deflated
-  std::uint16_t flags = 0;       // general purpose bits: 1 encrypted, 0x800 UTF-8 name
+  std::string name;          // stored exactly as given
+  std::string data;          // the bytes as stored (deflated for method 8)
+  std::uint32_t size = 0;    // the uncompressed size that the headers declare
   std::uint32_t crc = 0;
-  std::uint32_t size = 0;        // the uncompressed size that the headers declare
-  std::uint16_t made_by = 20;    // high byte: 0 DOS, 3 Unix, 10 NTFS
-  std::uint32_t external_attributes = 0;
+  std::uint16_t method = 0;  // 0 stored, 8 deflated
+  std::uint16_t flags = 0;   // general purpose bits: 1 encrypted, 0x800 UTF-8 name
+  std::uint16_t madeBy = 20;  // high byte: 0 DOS, 3 Unix, 10 NTFS
+  std::uint32_t attributes = 0;
 };
 
-std::uint32_t Crc32(const std::string& bytes);
-
+inline std::uint32_t Crc(const std::string& bytes, std::uint32_t crc = 0) {
+  return static_cast<std::uint32_t>(crc32(crc, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
+}
 // A stored entry with its true size and CRC.
-RawEntry StoredEntry(const std::string& name, const std::string& content);
+inline RawEntry Stored(const std::string& name, const std::string& content) {
+  return {name, content, static_cast<std::uint32_t>(content.size()), Crc(content)};
+}
+// An entry that declares `declared` bytes but inflates to `megabytes` MiB of zeros: a zip bomb
+// that stays small on disk.
+inline RawEntry ZeroBomb(const std::string& name, std::uint32_t declared, int megabytes) {
+  RawEntry entry{name, "", declared, 0, 8};
+  std::string zeros(1 << 20, '\0'), out(1 << 16, '\0');
+  z_stream stream{};
+  deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY);
+  for (int mb = 1; mb <= megabytes; ++mb) {
+    entry.crc = Crc(zeros, entry.crc);
+    stream.next_in = reinterpret_cast<Bytef*>(zeros.data());
+    stream.avail_in = static_cast<uInt>(zeros.size());
+    do {
+      stream.next_out = reinterpret_cast<Bytef*>(out.data());
+      stream.avail_out = static_cast<uInt>(out.size());
+      deflate(&stream, mb == megabytes ? Z_FINISH : Z_NO_FLUSH);
+      entry.data.append(out.data(), out.size() - stream.avail_out);
+    } while (stream.avail_out == 0);
+  }
+  deflateEnd(&stream);
+  return entry;
+}
 
-// An entry that claims declared_size bytes but holds inflate_size zero bytes, deflated: a zip
-// bomb that stays small on disk.
-RawEntry ZeroBombEntry(const std::string& name, std::uint32_t declared_size,
-                       std::uint64_t inflate_size);
-
-// The archive's bytes: local headers with data, the central directory and its end record.
-std::string BuildZip(const std::vector<RawEntry>& entries);
+// Local headers with the data, the central directory and its end record.
+inline std::string BuildZip(const std::vector<RawEntry>& entries) {
+  using Fields = std::initializer_list<std::pair<std::uint32_t, int>>;  // value, bytes
+  auto put = [](std::string& out, Fields fields) {
+    for (auto [value, size] : fields) for (int i = 0; i < size; ++i) out += static_cast<char>(value >> (8 * i));
+  };
+  std::string out, central;
+  for (const RawEntry& e : entries) {
+    // Both headers: version 2.0, flags, method, 12:00 on 1 January 2025, CRC, sizes, name length.
+    const Fields common = {{20, 2}, {e.flags, 2}, {e.method, 2}, {0x6000, 2}, {0x5A21, 2}, {e.crc, 4},
+                           {std::uint32_t(e.data.size()), 4}, {e.size, 4}, {std::uint32_t(e.name.size()), 2}, {0, 2}};
+    put(central, {{0x02014B50, 4}, {e.madeBy, 2}});
+    put(central, common);
+    put(central, {{0, 2}, {0, 2}, {0, 2}, {e.attributes, 4}, {std::uint32_t(out.size()), 4}});
+    central += e.name;
+    put(out, {{0x04034B50, 4}});
+    put(out, common);
+    out += e.name + e.data;
+  }
+  const auto count = static_cast<std::uint32_t>(entries.size());
+  const auto start = static_cast<std::uint32_t>(out.size());
+  out += central;
+  put(out, {{0x06054B50, 4}, {0, 4}, {count, 2}, {count, 2}, {std::uint32_t(central.size()), 4}, {start, 4}, {0, 2}});
+  return out;
+}
 
 }  // namespace gd::test
