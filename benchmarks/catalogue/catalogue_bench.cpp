@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     const auto stop = std::chrono::steady_clock::now();
     times.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
     slots = 0;
-    for (int c = 0; c < kCategoryCount; ++c) slots += catalogue->Entries(c).size();
+    for (Category c : kAllCategories) slots += catalogue->Entries(c).size();
   }
   std::sort(times.begin(), times.end());
   const double median = times.size() % 2 == 1

@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
   std::size_t slots = 0;
   {
     const auto full = BuildEverything(inputs, CatalogueSystem{registry, backups, shell, prompt, notice});
-    for (int c = 0; c < kPackageCategoryCount; ++c) {
+    for (Category c : kPackageCategories) {
       int n = 0;
       for (const CatalogueEntry& entry : full->Entries(c)) {
         std::string key = entry.name;
@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
            catalogue = BuildEverything(inputs, system);
            state.packageFile = packageFile;
          }, [&] { LoadPackage(*catalogue, state, events, host); }));
-  for (int c = 0; c < kPackageCategoryCount; ++c) {
+  for (Category c : kPackageCategories) {
     for (const CatalogueEntry& entry : catalogue->Entries(c)) changed += entry.slot->IsChanged();
   }
   std::printf("%zu library entries, %zu of %zu named slots changed, %d repetitions\n", listed,

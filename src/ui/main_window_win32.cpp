@@ -6,6 +6,7 @@
 
 #include "platform/os_version.h"
 #include "platform/path_text.h"
+#include "platform/program_identity.h"
 #include "platform/shell.h"
 #include "platform/system_paths.h"
 #include "ui/resource_ids.h"

@@ -4,10 +4,5 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define GD_FUZZ_CHECK(condition)                                                  \
-  do {                                                                            \
-    if (!(condition)) {                                                           \
-      std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                               \
-    }                                                                             \
-  } while (0)
+#define GD_FUZZ_CHECK(condition) \
+  ((condition) ? void() : (std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition), std::abort()))

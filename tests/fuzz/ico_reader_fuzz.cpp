@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   auto library = gd::EncodeIconLibrary(std::span<const gd::IconGroup>(&group, 1));
   if (!library) return 0;  // more images than a library holds
   auto fromLibrary = gd::ReadLibraryIconsFromBytes(*library, -1, true);
-  GD_FUZZ_CHECK(fromLibrary && fromLibrary->groups.size() == 1 && fromLibrary->groups[0].name == "Fuzz");
-  GD_FUZZ_CHECK(fromLibrary->groups[0].images.size() == group.images.size());
+  GD_FUZZ_CHECK(fromLibrary && fromLibrary->groups.size() == 1 && fromLibrary->groups[0].name == "Fuzz" &&
+                fromLibrary->groups[0].images.size() == group.images.size());
   for (std::size_t i = 0; i < group.images.size(); ++i) {
     const auto &original = group.images[i].bytes, &read = fromLibrary->groups[0].images[i].bytes;
     GD_FUZZ_CHECK(read.size() >= original.size() && std::equal(original.begin(), original.end(), read.begin()));

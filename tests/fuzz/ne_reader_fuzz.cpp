@@ -1,4 +1,6 @@
-// Fuzzes the NE library reader, for all groups with names and for single groups.
+// Fuzzes the NE library reader, for all groups with names and for single groups: the first
+// group read alone must be the first of all groups.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -10,14 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::span<const std::uint8_t> bytes(data, size);
   auto all = gd::ReadLibraryIconsFromBytes(bytes, -1, true);
   auto first = gd::ReadLibraryIconsFromBytes(bytes, 0, false);
-  if (all && !all->groups.empty()) {
-    // The first group read alone is the first of all groups.
-    GD_FUZZ_CHECK(first && first->groups.size() == 1);
-    GD_FUZZ_CHECK(first->groups[0].images.size() == all->groups[0].images.size());
-    for (std::size_t i = 0; i < first->groups[0].images.size(); ++i) {
-      GD_FUZZ_CHECK(first->groups[0].images[i].bytes == all->groups[0].images[i].bytes);
-    }
-  }
   gd::ReadLibraryIconsFromBytes(bytes, 65535, false);
+  if (!all || all->groups.empty()) return 0;
+  GD_FUZZ_CHECK(first && first->groups.size() == 1);
+  const auto &alone = first->groups[0].images, &among = all->groups[0].images;
+  GD_FUZZ_CHECK(std::equal(alone.begin(), alone.end(), among.begin(), among.end(),
+                           [](const auto& a, const auto& b) { return a.bytes == b.bytes; }));
   return 0;
 }

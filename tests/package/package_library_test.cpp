@@ -87,7 +87,7 @@ TEST_F(LibraryTest, PackagesWithoutAFolderOfTheirOwnLoseOnlyTheirOwnFiles) {
                                  {"Notes", "%ThemeDir%notes.txt"}});
   Write(root, "Cursors", {{"Busy", "%ThemeDir%busy.ani"}});
   Write(root, "Custom Icons", {{".xyz", "%ThemeDir%Other\\o.ico"}});
-  Write(root, "Drive Icons", {{"Hard Drive", "%ThemeDir%..\\..\\system.ico"}});
+  Write(root, "Drive Icons", {{"Hard Drive", "%ThemeDir%..\\..\\system.ico"}, {"CD-ROM Drive", "%ThemeDir%C:x.ico"}});
   const std::string pair = AddPackage("Pair\\One.gdtheme");
   AddPackage("Pair\\Two\\Two.gdtheme");
   const std::string red = "D:\\Packs\\Red.gdtheme";

@@ -9,7 +9,6 @@
 #include <string_view>
 #include <vector>
 
-#include "support/printers.h"
 #include "catalogue/slot_catalogue.h"
 #include "support/fake_shell.h"
 #include "support/memory_ini.h"
@@ -22,8 +21,7 @@ class CatalogueHarness {
  protected:
   // A new, empty catalogue over this harness's system.
   SlotCatalogue& MakeCatalogue(const CatalogueInputs& inputs) {
-    catalogue = std::make_unique<SlotCatalogue>(
-        inputs, CatalogueSystem{registry, ini, shell, prompt, notice});
+    catalogue = std::make_unique<SlotCatalogue>(inputs, CatalogueSystem{registry, ini, shell, prompt, notice});
     return *catalogue;
   }
   std::vector<std::string> NamesIn(Category category) const {

@@ -15,13 +15,9 @@ class DialogDriver {
   // open is ended with `giveUpResult` after about three seconds, so that no test hangs.
   DialogDriver(std::function<HWND()> find, std::function<void(HWND)> act, INT_PTR giveUpResult)
       : find_(std::move(find)), act_(std::move(act)), giveUpResult_(giveUpResult) {
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, 10, &DialogDriver::OnTimer);
+    current_ = this, timer_ = SetTimer(nullptr, 0, 10, &DialogDriver::OnTimer);
   }
-  ~DialogDriver() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
+  ~DialogDriver() { KillTimer(nullptr, timer_), current_ = nullptr; }
   DialogDriver(const DialogDriver&) = delete;
   DialogDriver& operator=(const DialogDriver&) = delete;
   bool acted() const { return ticks_ > 0; }

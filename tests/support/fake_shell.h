@@ -18,13 +18,12 @@ namespace gd::test {
 class FakeShell final : public ShellQueries {
  public:
   struct Shortcut {
-    std::string target;
-    std::string iconFile;
+    std::string target, iconFile;
     int iconIndex = 0;
   };
   struct Drive {
     std::string root;
-    unsigned type = 3;
+    unsigned type = 3;  // fixed
     std::string displayName;
   };
 
@@ -39,8 +38,7 @@ class FakeShell final : public ShellQueries {
     return shortcuts.count(path) > 0;
   }
   std::optional<std::string> SpecialFolderPath(int folder) override {
-    if (!specialFolders.count(folder)) return std::nullopt;
-    return specialFolders.at(folder);
+    return specialFolders.count(folder) ? std::optional(specialFolders.at(folder)) : std::nullopt;
   }
   std::vector<std::string> DriveRoots() override {
     std::vector<std::string> roots;
@@ -67,8 +65,7 @@ class FakeShell final : public ShellQueries {
     }
     return found;
   }
-  bool ReadShortcut(const std::string& shortcut, std::string& target, std::string& iconFile,
-                    int& iconIndex) override {
+  bool ReadShortcut(const std::string& shortcut, std::string& target, std::string& iconFile, int& iconIndex) override {
     if (!shortcuts.count(shortcut)) return false;
     const Shortcut& found = shortcuts.at(shortcut);
     target = found.target, iconFile = found.iconFile, iconIndex = found.iconIndex;
@@ -81,10 +78,7 @@ class RecordingNotice final : public NoticeBox {
  public:
   NoticeResult answer;
   std::vector<PromptRequest> shown;
-  NoticeResult Show(const PromptRequest& request) override {
-    shown.push_back(request);
-    return answer;
-  }
+  NoticeResult Show(const PromptRequest& request) override { return shown.push_back(request), answer; }
 };
 
 }  // namespace gd::test

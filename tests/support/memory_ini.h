@@ -20,32 +20,21 @@ class MemoryIni final : public IniStore {
                         std::span<char> buffer) override {
     if (buffer.empty()) return 0;
     File& f = files_[FoldCase(file)];
-    Section* s = section ? Find(f, *section) : nullptr;
-    std::string text;
-    if (!section || !key) {  // a list of section or key names, each ended by a NUL
-      if (!section) for (const auto& entry : f) text += entry.first + '\0';
-      if (s) for (const auto& entry : *s) text += entry.first + '\0';
-      if (text.size() + 1 <= buffer.size()) {
-        std::copy(text.begin(), text.end(), buffer.begin());
-        buffer[text.size()] = '\0';
-        return text.size();
-      }
-      // A list that does not fit ends in two NULs and reports the buffer size less two.
-      const std::size_t n = buffer.size() < 2 ? 0 : buffer.size() - 2;
-      std::copy_n(text.data(), n, buffer.data());
-      std::fill(buffer.begin() + n, buffer.end(), '\0');
-      return n;
+    const Section* s = section ? Find(f, *section) : nullptr;
+    if (section && key) {  // a value, cut to the buffer
+      std::string text = fallback;
+      if (s) for (const auto& [name, value] : *s) if (EqualsIgnoreCase(name, *key)) text = value;
+      return Copy(text, buffer, buffer.size() - 1, 1);
     }
-    text = fallback;
-    if (s) for (const auto& entry : *s) if (EqualsIgnoreCase(entry.first, *key)) text = entry.second;
-    const std::size_t n = std::min(text.size(), buffer.size() - 1);
-    std::copy_n(text.data(), n, buffer.data());
-    buffer[n] = '\0';
-    return n;
+    std::string list;  // the section or key names, each ended by a NUL
+    if (!section) for (const auto& entry : f) list += entry.first + '\0';
+    if (s) for (const auto& entry : *s) list += entry.first + '\0';
+    // A list that does not fit ends in two NULs and reports the buffer size less two.
+    if (list.size() + 1 <= buffer.size()) return Copy(list, buffer, list.size(), 1);
+    return Copy(list, buffer, buffer.size() < 2 ? 0 : buffer.size() - 2, 2);
   }
 
-  bool WriteString(const std::string& file, const std::string& section,
-                   const std::optional<std::string>& key,
+  bool WriteString(const std::string& file, const std::string& section, const std::optional<std::string>& key,
                    const std::optional<std::string>& value) override {
     File& f = files_[FoldCase(file)];
     if (!key) {
@@ -68,6 +57,12 @@ class MemoryIni final : public IniStore {
  private:
   using Section = std::vector<std::pair<std::string, std::string>>;
   using File = std::vector<std::pair<std::string, Section>>;
+  static std::size_t Copy(const std::string& text, std::span<char> buffer, std::size_t n, std::size_t nuls) {
+    n = std::min(n, text.size());
+    std::copy_n(text.data(), n, buffer.data());
+    std::fill_n(buffer.data() + n, std::min(nuls, buffer.size() - n), '\0');
+    return n;
+  }
   static Section* Find(File& f, const std::string& name) {
     for (auto& s : f) if (EqualsIgnoreCase(s.first, name)) return &s.second;
     return nullptr;

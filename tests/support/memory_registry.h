@@ -82,9 +82,8 @@ class MemoryRegistry final : public RegistryBackend {
     Find(root, path)->values[FoldCase(name)] = Value{std::string(name), type, std::move(data)};
   }
   void PutText(RegRoot root, std::string_view path, std::string_view name, std::string_view text) {
-    std::vector<std::uint8_t> data(text.begin(), text.end());
-    data.push_back(0);
-    Put(root, path, name, regtype::kString, std::move(data));
+    const std::string stored = std::string(text) + '\0';
+    Put(root, path, name, regtype::kString, {stored.begin(), stored.end()});
   }
   void PutNumber(RegRoot root, std::string_view path, std::string_view name, std::uint32_t value) {
     Put(root, path, name, regtype::kDword,

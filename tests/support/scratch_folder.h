@@ -2,14 +2,12 @@
 // the test ends, and whole-file reads and writes.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace gd::test {
 
@@ -44,9 +42,6 @@ class ScratchFolder {
     std::filesystem::create_directories(std::filesystem::path(full).parent_path());
     std::ofstream(full, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return full;
-  }
-  std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-    return Write(name, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   }
 
  private:

@@ -1,8 +1,6 @@
 // refreshhook.dll under Wine: its exports, what a rebuild does to the shell icon size and the
 // cache file, and which messages the hook procedure acts on.
-#include "companions/include/refreshhook_win32.h"
 #include "platform/unique_handle.h"
-#include "support/scratch_roots_win32.h"
 
 #include <windows.h>
 #include <shlwapi.h>
@@ -32,19 +30,17 @@ LRESULT CALLBACK Listen(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 TEST(RefreshHook, RebuildNudgesTheSizeAndPutsItBackAndTheHookRebuildsOnlyOnRequest) {
-  ScratchRegistryRoots roots;
-  ASSERT_TRUE(roots.ok());
   char path[MAX_PATH];
-  std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+  const std::string program(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
   UniqueModule module(LoadLibraryA((program.substr(0, program.rfind('\\')) + "\\refreshhook.dll").c_str()));
   ASSERT_TRUE(module) << "refreshhook.dll beside the test program";
-  const auto rebuild = reinterpret_cast<refreshhook::RebuildIconsProc>(reinterpret_cast<void*>(GetProcAddress(module.get(), "RebuildIcons")));
+  const auto rebuild = reinterpret_cast<void(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(module.get(), "RebuildIcons")));
   const auto hookProc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module.get(), "HookMsgProc")));
   ASSERT_TRUE(rebuild && hookProc);
-  WNDCLASSA windowClass{};
-  windowClass.lpfnWndProc = Listen, windowClass.hInstance = GetModuleHandleA(nullptr), windowClass.lpszClassName = "GdListener";
-  RegisterClassA(&windowClass);
-  const HWND window = CreateWindowExA(0, "GdListener", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, windowClass.hInstance, nullptr);
+  WNDCLASSA listener{};
+  listener.lpfnWndProc = Listen, listener.hInstance = GetModuleHandleA(nullptr), listener.lpszClassName = "GdListener";
+  RegisterClassA(&listener);
+  const HWND window = CreateWindowExA(0, "GdListener", "", WS_OVERLAPPED, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(window, nullptr);
 
   char windows[MAX_PATH];
@@ -57,13 +53,13 @@ TEST(RefreshHook, RebuildNudgesTheSizeAndPutsItBackAndTheHookRebuildsOnlyOnReque
   rebuild();
   EXPECT_EQ(heard, (std::vector<std::string>{"31", "(missing)", "47", "48"})) << "one below the size or the default 32";
 
-  // Installed on a thread, the hook rebuilds when that thread takes a request (1, 1) off its
-  // queue, and hands the request on as WM_NULL; other messages pass untouched.
+  // Installed on a thread, with its handle in the named block, the hook rebuilds when the
+  // thread takes a request (1135, 1, 1) off its queue and hands it on as WM_NULL.
   const UniqueKernelHandle block(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4, "GlimmerdeckHook"));
   const UniqueMappedView view(MapViewOfFile(block.get(), FILE_MAP_WRITE, 0, 0, 4));
   const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, hookProc, module.get(), GetCurrentThreadId());
   ASSERT_TRUE(view && hook);
-  const std::uint32_t bits = refreshhook::HookToBits(hook);
+  const auto bits = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hook));
   std::memcpy(view.get(), &bits, sizeof bits);
   heard.clear();
   std::vector<UINT> taken;
@@ -74,6 +70,7 @@ TEST(RefreshHook, RebuildNudgesTheSizeAndPutsItBackAndTheHookRebuildsOnlyOnReque
   }
   UnhookWindowsHookEx(hook);
   DestroyWindow(window);
+  SHDeleteValueA(HKEY_CURRENT_USER, kMetrics, "Shell Icon Size");
   EXPECT_EQ(taken, (std::vector<UINT>{1135, 1135, WM_NULL}));
   EXPECT_EQ(heard, (std::vector<std::string>{"47", "48"}));
 }

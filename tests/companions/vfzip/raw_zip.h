@@ -11,13 +11,11 @@
 namespace gd::test {
 
 struct RawEntry {
-  std::string name;          // stored exactly as given
-  std::string data;          // the bytes as stored (deflated for method 8)
-  std::uint32_t size = 0;    // the uncompressed size that the headers declare
-  std::uint32_t crc = 0;
-  std::uint16_t method = 0;  // 0 stored, 8 deflated
-  std::uint16_t flags = 0;   // general purpose bits: 1 encrypted, 0x800 UTF-8 name
-  std::uint16_t madeBy = 20;  // high byte: 0 DOS, 3 Unix, 10 NTFS
+  std::string name, data;        // the name as given, the bytes as stored (deflated for method 8)
+  std::uint32_t size = 0, crc = 0;  // the uncompressed size and CRC that the headers declare
+  std::uint16_t method = 0;      // 0 stored, 8 deflated
+  std::uint16_t flags = 0;       // general purpose bits: 1 encrypted, 0x800 UTF-8 name
+  std::uint16_t madeBy = 20;     // high byte: 0 DOS, 3 Unix, 10 NTFS
   std::uint32_t attributes = 0;
 };
 
@@ -28,26 +26,13 @@ inline std::uint32_t Crc(const std::string& bytes, std::uint32_t crc = 0) {
 inline RawEntry Stored(const std::string& name, const std::string& content) {
   return {name, content, static_cast<std::uint32_t>(content.size()), Crc(content)};
 }
-// An entry that declares `declared` bytes but inflates to `megabytes` MiB of zeros: a zip bomb
-// that stays small on disk.
-inline RawEntry ZeroBomb(const std::string& name, std::uint32_t declared, int megabytes) {
-  RawEntry entry{name, "", declared, 0, 8};
-  std::string zeros(1 << 20, '\0'), out(1 << 16, '\0');
-  z_stream stream{};
-  deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY);
-  for (int mb = 1; mb <= megabytes; ++mb) {
-    entry.crc = Crc(zeros, entry.crc);
-    stream.next_in = reinterpret_cast<Bytef*>(zeros.data());
-    stream.avail_in = static_cast<uInt>(zeros.size());
-    do {
-      stream.next_out = reinterpret_cast<Bytef*>(out.data());
-      stream.avail_out = static_cast<uInt>(out.size());
-      deflate(&stream, mb == megabytes ? Z_FINISH : Z_NO_FLUSH);
-      entry.data.append(out.data(), out.size() - stream.avail_out);
-    } while (stream.avail_out == 0);
-  }
-  deflateEnd(&stream);
-  return entry;
+// An entry that declares `declared` bytes but inflates to `real` zero bytes: a small zip bomb.
+inline RawEntry ZeroBomb(const std::string& name, std::uint32_t declared, std::size_t real) {
+  const std::string zeros(real, '\0');
+  uLongf size = compressBound(static_cast<uLong>(real));
+  std::string packed(size, '\0');
+  compress2(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(zeros.data()), real, 9);
+  return {name, packed.substr(2, size - 6), declared, Crc(zeros), 8};  // raw deflate: no zlib header and check
 }
 
 // Local headers with the data, the central directory and its end record.
