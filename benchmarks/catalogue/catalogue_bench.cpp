@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/win32_registry.h"
+#include "platform/registry_win32.h"
 #include "support/memory_ini.h"
 #include "support/memory_registry.h"
 #include "support/reg_file.h"
@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     const auto stop = std::chrono::steady_clock::now();
     times.push_back(std::chrono::duration<double, std::milli>(stop - start).count());
     slots = 0;
-    for (int c = 0; c < kCategoryCount; ++c) slots += catalogue->Entries(c).size();
+    for (Category c : kAllCategories) slots += catalogue->Entries(c).size();
   }
   std::sort(times.begin(), times.end());
   const double median = times.size() % 2 == 1

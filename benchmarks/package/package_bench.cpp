@@ -19,7 +19,7 @@
 #include "package/package_loader.h"
 #include "package/slot_aliases.h"
 #include "platform/shell_queries.h"
-#include "platform/win32_ini.h"
+#include "platform/ini_win32.h"
 #include "support/memory_ini.h"
 #include "support/reg_file.h"
 #include "support/scratch_folder.h"
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
   std::size_t slots = 0;
   {
     const auto full = BuildEverything(inputs, CatalogueSystem{registry, backups, shell, prompt, notice});
-    for (int c = 0; c < kPackageCategoryCount; ++c) {
+    for (Category c : kPackageCategories) {
       int n = 0;
       for (const CatalogueEntry& entry : full->Entries(c)) {
         std::string key = entry.name;
@@ -129,17 +129,17 @@ int main(int argc, char** argv) {
     }
   }
   std::unique_ptr<SlotCatalogue> catalogue;
-  PageState state;
+  EditState state;
   state.themesDir = scratch / "Every";
   CatalogueSystem system{registry, SystemIni(), shell, prompt, notice};
   QuietHost host;
-  PageEvents events;
+  CatalogueEvents events;
   std::size_t changed = 0;
   Report("load a package setting every slot", Time(repetitions, [&] {
            catalogue = BuildEverything(inputs, system);
            state.packageFile = packageFile;
          }, [&] { LoadPackage(*catalogue, state, events, host); }));
-  for (int c = 0; c < kPackageCategoryCount; ++c) {
+  for (Category c : kPackageCategories) {
     for (const CatalogueEntry& entry : catalogue->Entries(c)) changed += entry.slot->IsChanged();
   }
   std::printf("%zu library entries, %zu of %zu named slots changed, %d repetitions\n", listed,

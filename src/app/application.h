@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/settings_store.h"
-#include "app/start_flags.h"
 #include "platform/program_identity.h"
 #include "platform/prompt.h"
+#include "settings/settings_store.h"
+#include "ui/window_start.h"
 
 namespace gd {
 
@@ -19,29 +19,6 @@ inline constexpr const char* kNotInstalledMessage =
 inline constexpr const char* kFileNameTooLongMessage =
     "Error: The file name given on the command line is longer than 259 characters.\n\nThe "
     "package cannot be opened.";
-
-enum ExitCode : int {
-  kExitOk = 0,
-  kExitNotInstalled = 1,
-  kExitBadCommandLine = 2,
-  kExitWindowFailed = 3,
-  kExitCancelled = 4,  // a silent operation that did not go through, e.g. a failed load
-};
-
-// What the main window starts with.
-struct WindowStart {
-  std::string appPath;
-  std::string packageFile;
-  StartFlags flags;
-  bool interactive = false;
-};
-
-class MainWindowRunner {
- public:
-  virtual ~MainWindowRunner() = default;
-  // Runs the main window as a modal dialog; the process's exit code.
-  virtual int Run(const WindowStart& start) = 0;
-};
 
 // The whole start-up of the application object; the process's exit code.
 int RunApplication(const std::vector<std::string>& arguments, SettingsStore& settings,

@@ -8,7 +8,7 @@
 
 namespace gd {
 
-CatalogueOperations::CatalogueOperations(SlotCatalogue& catalogue, PageEvents& events,
+CatalogueOperations::CatalogueOperations(SlotCatalogue& catalogue, CatalogueEvents& events,
                                          PackageHost& files, SystemEffects& effects,
                                          CacheRebuilder& rebuilder)
     : catalogue_(catalogue), events_(events), files_(files), effects_(effects),

@@ -2,7 +2,7 @@
 // Windows defaults, applying to the system and rebuilding the shell's icon cache.
 #pragma once
 
-#include "app/page_operations.h"
+#include "ui/page_operations.h"
 #include "catalogue/slot_catalogue.h"
 #include "package/package_host.h"
 #include "system/icon_cache.h"
@@ -13,7 +13,7 @@ namespace gd {
 class CatalogueOperations final : public PageOperations, private PackageHost {
  public:
   // `files` unpacks archives and makes shortcuts; restoring is done here, on the same page.
-  CatalogueOperations(SlotCatalogue& catalogue, PageEvents& events, PackageHost& files,
+  CatalogueOperations(SlotCatalogue& catalogue, CatalogueEvents& events, PackageHost& files,
                       SystemEffects& effects, CacheRebuilder& rebuilder);
 
   bool LoadPackage(AppState& state) override;
@@ -30,11 +30,11 @@ class CatalogueOperations final : public PageOperations, private PackageHost {
   bool CreateShortcut(const std::string& shortcut, const std::string& target) override;
 
   SlotCatalogue& catalogue_;
-  PageEvents& events_;
+  CatalogueEvents& events_;
   PackageHost& files_;
   SystemEffects& effects_;
   CacheRebuilder& rebuilder_;
-  PageState* loading_ = nullptr;  // the page a LoadPackage call is filling
+  EditState* loading_ = nullptr;  // the page a LoadPackage call is filling
 };
 
 }  // namespace gd

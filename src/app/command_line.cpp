@@ -14,9 +14,9 @@ namespace {
 constexpr std::array<std::pair<std::string_view, CommandLineMode>, 15> kKeywords{{
     {"install", CommandLineMode::Install},
     {"uninstall", CommandLineMode::Uninstall},
-    {"a", CommandLineMode::A},
-    {"e", CommandLineMode::E},
-    {"z", CommandLineMode::Z},
+    {"a", CommandLineMode::LegacyLoadAndApply},
+    {"e", CommandLineMode::ReservedE},
+    {"z", CommandLineMode::ReservedZ},
     {"cache", CommandLineMode::RebuildCache},
     {"rebuild", CommandLineMode::RebuildCache},
     {"backup", CommandLineMode::Backup},
@@ -50,6 +50,17 @@ CommandLineInfo ParseCommandLine(const std::vector<std::string>& arguments) {
 bool IsSilentOperation(CommandLineMode mode) {
   return mode == CommandLineMode::LoadAndApply || mode == CommandLineMode::RestoreDefaults ||
          mode == CommandLineMode::RestoreDefaultsNoRebuild;
+}
+
+StartFlags StartFlagsFor(CommandLineMode mode) {
+  StartFlags flags;
+  // Mode "a" would also load and close, but such a start never reaches the window.
+  flags.loadAndClose =
+      mode == CommandLineMode::LoadAndApply || mode == CommandLineMode::LegacyLoadAndApply;
+  flags.restoreAndClose = mode == CommandLineMode::RestoreDefaults ||
+                          mode == CommandLineMode::RestoreDefaultsNoRebuild;
+  flags.skipCacheRebuild = mode == CommandLineMode::RestoreDefaultsNoRebuild;
+  return flags;
 }
 
 }  // namespace gd

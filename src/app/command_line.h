@@ -5,15 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "ui/start_flags.h"
+
 namespace gd {
 
 enum class CommandLineMode : int {
   Install = 0,
   Uninstall = 1,
   None = 2,
-  A = 3,
-  E = 4,
-  Z = 5,
+  LegacyLoadAndApply = 3,  // "a": taken like "lt", though such a start never opens the window
+  ReservedE = 4,           // "e": recognised, carries no action
+  ReservedZ = 5,           // "z": recognised, carries no action
   RebuildCache = 6,
   Backup = 7,
   Restore = 8,
@@ -37,5 +39,8 @@ CommandLineInfo ParseCommandLine(const std::vector<std::string>& arguments);
 
 // The modes that carry out a silent operation through the main window.
 bool IsSilentOperation(CommandLineMode mode);
+
+// The main window's start flags for a mode.
+StartFlags StartFlagsFor(CommandLineMode mode);
 
 }  // namespace gd

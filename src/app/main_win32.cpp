@@ -11,13 +11,14 @@
 #include "catalogue/builders.h"
 #include "catalogue/catalogue_inputs_win32.h"
 #include "package/package_host_win32.h"
-#include "platform/win32_ini.h"
-#include "platform/win32_registry.h"
+#include "platform/ini_win32.h"
+#include "platform/registry_win32.h"
+#include "plugins/plugins.h"
 #include "system/icon_cache_win32.h"
 #include "system/system_effects_win32.h"
-#include "ui/main_window.h"
-#include "ui/message_box_prompt.h"
-#include "ui/notice_box.h"
+#include "ui/main_window_win32.h"
+#include "ui/message_box_prompt_win32.h"
+#include "ui/notice_box_win32.h"
 #include "ui/resource_ids.h"
 
 namespace {
@@ -36,10 +37,11 @@ class DialogRunner final : public gd::MainWindowRunner {
         registry, shell, gd::CatalogueView::LocalUpdate, start.appPath);
     inputs.silentStart = !start.interactive;
     gd::NoticeBoxDialog notice;
+    gd::PluginSlots plugins;
     gd::SlotCatalogue catalogue(
-        inputs, gd::CatalogueSystem{registry, gd::SystemIni(), shell, prompt_, notice});
+        inputs, gd::CatalogueSystem{registry, gd::SystemIni(), shell, prompt_, notice, &plugins});
     gd::InstallBuilders(catalogue);
-    gd::PageEvents events;
+    gd::CatalogueEvents events;
     // Restoring before a load is done by the operations themselves, on the page they load.
     gd::Win32PackageHost files(registry, prompt_, start.appPath, {}, {});
     gd::CatalogueOperations operations(catalogue, events, files, gd::SystemEffectsOfWindows(),

@@ -6,17 +6,17 @@
 namespace gd {
 
 void InstallBuilders(SlotCatalogue& catalogue) {
-  catalogue.SetBuilder(category::kDesktop, BuildDesktopIcons);
-  catalogue.SetBuilder(category::kStart, BuildStartMenuIcons);
-  catalogue.SetBuilder(category::kFolders, BuildFolderIcons);
+  catalogue.SetBuilder(Category::Desktop, BuildDesktopIcons);
+  catalogue.SetBuilder(Category::Start, BuildStartMenuIcons);
+  catalogue.SetBuilder(Category::Folders, BuildFolderIcons);
   // Building everything at once (before a load, a restore or a save) uses the shared drive
   // names that packages carry; the Drives tab itself builds in the mode the user chose.
-  catalogue.SetBuilder(category::kDrives,
+  catalogue.SetBuilder(Category::Drives,
                        [](SlotCatalogue& c) { BuildDriveIconsInMode(c, false); });
-  catalogue.SetBuilder(category::kOthers, BuildOtherIcons);
-  catalogue.SetBuilder(category::kFiles, BuildFileTypeIcons);
-  catalogue.SetBuilder(category::kCursors, BuildCursors);
-  catalogue.SetBuilder(category::kQuickLaunch, BuildQuickLaunchIcons);
+  catalogue.SetBuilder(Category::Others, BuildOtherIcons);
+  catalogue.SetBuilder(Category::Files, BuildFileTypeIcons);
+  catalogue.SetBuilder(Category::Cursors, BuildCursors);
+  catalogue.SetBuilder(Category::QuickLaunch, BuildQuickLaunchIcons);
 }
 
 std::string PlaceholderFile(const SlotCatalogue& catalogue) {

@@ -44,7 +44,7 @@ bool HasHandCursor(const CatalogueInputs& inputs) {
 }  // namespace
 
 void BuildCursors(SlotCatalogue& catalogue) {
-  if (!catalogue.Entries(category::kCursors).empty()) return;
+  if (!catalogue.Entries(Category::Cursors).empty()) return;
   // Windows keeps no file for its own cursors (the value is empty), so the default of every
   // slot is one of the program's placeholder icons: a slot showing it has no custom cursor.
   // Both views read the same places; the placeholders show wherever no cursor is set.
@@ -52,7 +52,7 @@ void BuildCursors(SlotCatalogue& catalogue) {
   const bool hand = HasHandCursor(catalogue.inputs());
   for (const CursorSlot& slot : kCursorSlots) {
     if (slot.valueName == "Hand" && !hand) continue;
-    catalogue.AddSlot(category::kCursors, slot.name, RegRoot::CurrentUser, kCursorsKey,
+    catalogue.AddSlot(Category::Cursors, slot.name, RegRoot::CurrentUser, kCursorsKey,
                       slot.valueName, placeholder, slot.placeholderIndex,
                       SlotKind::RegistryValue, 0);
   }

@@ -7,12 +7,11 @@
 #include "platform/os_version.h"
 #include "platform/path_text.h"
 #include "platform/text_case.h"
-#include "plugins/plugins.h"
 
 namespace gd {
 namespace {
 
-constexpr int kList = category::kDesktop;
+constexpr Category kList = Category::Desktop;
 
 constexpr std::string_view kMyComputer = "{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
 constexpr std::string_view kMyDocuments = "{450D8FBA-AD25-11D0-98A8-0800361B1103}";
@@ -74,7 +73,7 @@ class DesktopBuilder {
   }
 
   void AddLocalSlots() {
-    if (os_ == os::kWindowsMe || os_ == os::kWindows2000 || os_ == os::kWindowsXp) {
+    if (os_ == Os::WindowsMe || os_ == Os::Windows2000 || os_ == Os::WindowsXp) {
       AddCurrentObjects();
     } else {
       AddClassicObjects();
@@ -104,7 +103,7 @@ class DesktopBuilder {
     const auto [computerRoot, computerKey] = place(kMyComputer);
     Add("My Computer", computerRoot, computerKey, "", {"%WinPath%\\explorer.exe", 0});
     // Windows 95 has no My Documents object; on the others it exists once installed.
-    if (os_ != os::kWindows95 &&
+    if (os_ != Os::Windows95 &&
         registry_.RegKeyExists(RegRoot::CurrentUser, UserClassesKey(kMyDocuments))) {
       Add("My Documents", RegRoot::CurrentUser, UserClassesKey(kMyDocuments), "",
           {"%WinSysPath%\\mydocs.dll", 0});
@@ -118,7 +117,7 @@ class DesktopBuilder {
     if (!newShell_) {
       if (!registry_.RegKeyExists(RegRoot::LocalMachine, NameSpaceKey(kInternetOld))) return;
       Default fallback{"%WinSysPath%\\mshtml.dll", 0};
-      if (os_ == os::kWindowsNt4 &&
+      if (os_ == Os::WindowsNt4 &&
           !catalogue_.system().shell.FileExists(catalogue_.inputs().paths.systemDir +
                                                 "\\mshtml.dll")) {
         fallback.file = InternetExplorerProgram(true);
@@ -148,7 +147,7 @@ class DesktopBuilder {
     std::string folder;
     if (nt4Search) folder = registry_.ReadText(RegRoot::LocalMachine, kIe4Setup, "Path");
     if (Unset(folder)) folder = registry_.ReadText(RegRoot::LocalMachine, kIeSetup, "Path");
-    if (Unset(folder) && nt4Search && os_ == os::kWindowsNt4) {
+    if (Unset(folder) && nt4Search && os_ == Os::WindowsNt4) {
       folder = "%ProgramFiles%\\Plus!\\Microsoft Internet";
     }
     // No setup key names the browser's folder: its usual place under Program Files is the
@@ -161,7 +160,7 @@ class DesktopBuilder {
   // classes on ME), and the user may have taken My Documents and Internet Explorer off the
   // desktop.
   void AddCurrentObjects() {
-    const bool me = os_ == os::kWindowsMe;
+    const bool me = os_ == Os::WindowsMe;
     const auto place = [&](std::string_view id) {
       return me ? UserClassesKey(id) : UserExplorerKey(id);
     };
@@ -185,7 +184,7 @@ class DesktopBuilder {
 
   Default MailProgram() {
     const CatalogueInputs& inputs = catalogue_.inputs();
-    if (os_ == os::kWindowsNt4) {
+    if (os_ == Os::WindowsNt4) {
       const std::string exchange =
           inputs.paths.programFilesDir + "\\Windows NT\\Windows Messaging\\exchng32.exe";
       if (catalogue_.system().shell.FileExists(exchange)) return {exchange, 0};
@@ -231,7 +230,7 @@ class DesktopBuilder {
     std::string key = ClassesRootKey(kRecycleBin);
     if (newShell_) {
       root = RegRoot::CurrentUser;
-      key = (os_ == os::kWindows2000 || os_ == os::kWindowsXp) ? UserExplorerKey(kRecycleBin)
+      key = (os_ == Os::Windows2000 || os_ == Os::WindowsXp) ? UserExplorerKey(kRecycleBin)
                                                                 : UserClassesKey(kRecycleBin);
     }
     Add("Recycle Bin (empty)", root, key, "Empty", {"", 31});
@@ -240,7 +239,7 @@ class DesktopBuilder {
 
   SlotCatalogue& catalogue_;
   Registry& registry_;
-  int os_;
+  Os os_;
   bool newShell_;
 };
 
@@ -255,7 +254,9 @@ void BuildDesktopIcons(SlotCatalogue& catalogue) {
     builder.AddLocalSlots();
   }
   // Applications that put their own object on the desktop bring their slot along.
-  LoadPlugins(catalogue, "0", kList);
+  if (ExtraSlotSource* extra = catalogue.system().extraSlots) {
+    extra->AddSlots(catalogue, ExtraSlotPlace::Desktop, kList);
+  }
 }
 
 }  // namespace gd

@@ -7,17 +7,17 @@
 #include "catalogue/builders.h"
 #include "platform/os_version.h"
 #include "platform/program_identity.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
 
-constexpr int kList = category::kDrives;
+constexpr Category kList = Category::Drives;
 
 constexpr const char* kShellIconsKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
 constexpr const char* kDriveIconsKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\DriveIcons\\";
-constexpr const char* kDriveModeValue = "Drive Mode";
 
 struct SharedDrive {
   const char* name;
@@ -71,14 +71,13 @@ void AddDriveSlots(SlotCatalogue& catalogue) {
 }  // namespace
 
 bool IndividualDriveModeAllowed(const CatalogueInputs& inputs) {
-  return inputs.newShell && inputs.osVersion != os::kWindowsXp &&
+  return inputs.newShell && inputs.osVersion != Os::WindowsXp &&
          inputs.view == CatalogueView::LocalUpdate;
 }
 
 bool ReadDriveModeSetting(SlotCatalogue& catalogue) {
   if (!IndividualDriveModeAllowed(catalogue.inputs())) return false;
-  return catalogue.system().registry.ReadNumber(RegRoot::CurrentUser, kProgramKey,
-                                                kDriveModeValue) == 1;
+  return SettingsStore(catalogue.system().registry).IsOn(Flag::DriveMode);
 }
 
 int DriveTypeIconIndex(unsigned driveType) {
@@ -123,8 +122,7 @@ bool SwitchDriveMode(SlotCatalogue& catalogue, bool individual) {
   }
   catalogue.ClearCategory(kList);
   BuildDriveIconsInMode(catalogue, individual);
-  catalogue.system().registry.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, kDriveModeValue,
-                                             individual ? 1 : 0);
+  SettingsStore(catalogue.system().registry).SetFlag(Flag::DriveMode, individual);
   return true;
 }
 

@@ -26,13 +26,13 @@ constexpr int kFirstPlaceholderIndex = 51;
 // share a column.
 enum class Column { Xp, Me, Windows2000, Nt4, Windows98, Windows95 };
 
-Column ColumnFor(int osVersion) {
+Column ColumnFor(Os osVersion) {
   switch (osVersion) {
-    case os::kWindowsXp: return Column::Xp;
-    case os::kWindowsMe: return Column::Me;
-    case os::kWindows2000: return Column::Windows2000;
-    case os::kWindowsNt4: return Column::Nt4;
-    case os::kWindows95: return Column::Windows95;
+    case Os::WindowsXp: return Column::Xp;
+    case Os::WindowsMe: return Column::Me;
+    case Os::Windows2000: return Column::Windows2000;
+    case Os::WindowsNt4: return Column::Nt4;
+    case Os::Windows95: return Column::Windows95;
     default: return Column::Windows98;  // Windows 98, and a system the program cannot name
   }
 }
@@ -205,7 +205,7 @@ std::string MediaPlayerProgram(Registry& registry) {
   return path;
 }
 
-std::string InternetExplorerProgram(Registry& registry, int osVersion) {
+std::string InternetExplorerProgram(Registry& registry, Os osVersion) {
   for (const std::string_view key :
        {"SOFTWARE\\Microsoft\\IE4\\Setup", "SOFTWARE\\Microsoft\\IE Setup\\Setup"}) {
     std::string path =
@@ -214,7 +214,7 @@ std::string InternetExplorerProgram(Registry& registry, int osVersion) {
   }
   // Windows NT 4.0 received the browser with the Plus! pack; elsewhere the browser's own
   // folder under the program files is where setup puts it.
-  if (osVersion == os::kWindowsNt4) {
+  if (osVersion == Os::WindowsNt4) {
     return "%ProgramFiles%\\Plus!\\Microsoft Internet\\iexplore.exe";
   }
   return "%ProgramFiles%\\Internet Explorer\\iexplore.exe";
@@ -237,7 +237,7 @@ void AddUserFileTypes(SlotCatalogue& catalogue) {
   // The listing puts each name at the front, so the file's first section stands last.
   for (auto it = sections.rbegin(); it != sections.rend(); ++it) {
     if (!it->starts_with('.')) continue;
-    catalogue.AddSlot(category::kFiles, "", RegRoot::ClassesRoot, *it, "", "", -1,
+    catalogue.AddSlot(Category::Files, "", RegRoot::ClassesRoot, *it, "", "", -1,
                       SlotKind::ExtensionDefaultIcon, slotflag::kAddedFormat);
   }
 }
@@ -245,13 +245,13 @@ void AddUserFileTypes(SlotCatalogue& catalogue) {
 }  // namespace
 
 void BuildFileTypeIcons(SlotCatalogue& catalogue) {
-  if (!catalogue.Entries(category::kFiles).empty()) return;
+  if (!catalogue.Entries(Category::Files).empty()) return;
   const CatalogueInputs& inputs = catalogue.inputs();
   if (inputs.view == CatalogueView::PackageBuilder) {
     const std::string placeholder = PlaceholderFile(catalogue);
     int index = kFirstPlaceholderIndex;
     for (const FileTypeSlot& slot : kFileTypeSlots) {
-      catalogue.AddSlot(category::kFiles, slot.name, std::nullopt, "", "", placeholder, index++,
+      catalogue.AddSlot(Category::Files, slot.name, std::nullopt, "", "", placeholder, index++,
                         SlotKind::BuiltIn, 0);
     }
     AddUserFileTypes(catalogue);
@@ -274,11 +274,11 @@ void BuildFileTypeIcons(SlotCatalogue& catalogue) {
     if (slot.place == ".bmp" && skipBitmap) continue;
     const Default fallback = slot.defaultFor(sources);
     if (slot.kind == SlotKind::RegistryValue) {
-      catalogue.AddSlot(category::kFiles, slot.name, RegRoot::LocalMachine, kShellIconsKey,
+      catalogue.AddSlot(Category::Files, slot.name, RegRoot::LocalMachine, kShellIconsKey,
                         slot.place, fallback.path, fallback.index, slot.kind, 0);
     } else {
       // A type whose extension has no class here makes no slot.
-      catalogue.AddSlot(category::kFiles, slot.name, RegRoot::ClassesRoot, slot.place, "",
+      catalogue.AddSlot(Category::Files, slot.name, RegRoot::ClassesRoot, slot.place, "",
                         fallback.path, fallback.index, slot.kind, 0);
     }
   }

@@ -6,14 +6,13 @@
 #include "catalogue/builders.h"
 #include "catalogue/folder_table.h"
 #include "platform/os_version.h"
-#include "plugins/plugins.h"
 
 namespace gd {
 namespace {
 
 using folders::ClassPrefix;
 
-constexpr int kList = category::kFolders;
+constexpr Category kList = Category::Folders;
 
 class FolderBuilder {
  public:
@@ -28,21 +27,21 @@ class FolderBuilder {
     AddShellIcon("Closed Folder", "3", 3);
     AddShellIcon("Open Folder", "4", 4);
     AddShellIcon("Program Group", "36", 36);
-    if (os_ == os::kWindowsNt4) {
+    if (os_ == Os::WindowsNt4) {
       AddShellIcon("Users Program Group", "42", inputs_.newShell ? 42 : 43);
     }
 
-    if (os_ != os::kWindowsMe) {
+    if (os_ != Os::WindowsMe) {
       AddSpecialFolder("My Music", folders::special::kMyMusic, "%WinSysPath%\\shell32.dll", 128);
     }
     AddSpecialFolder("My Pictures", folders::special::kMyPictures, "%WinSysPath%\\mydocs.dll", 1);
-    if (os_ == os::kWindowsXp) AddMyVideos();
+    if (os_ == Os::WindowsXp) AddMyVideos();
 
     const ClassPrefix shellFolders = folders::ShellFolderPrefix(inputs_);
     AddClass("Control Panel", shellFolders, folders::clsid::kControlPanel,
              "%WinSysPath%\\shell32.dll", folders::ControlPanelIconIndex(inputs_));
 
-    if (os_ == os::kWindowsNt4) {
+    if (os_ == Os::WindowsNt4) {
       if (InMyComputer(folders::clsid::kDialUpNt)) {
         AddClass("Dial-Up Networking", shellFolders, folders::clsid::kDialUpNt,
                  "%WinSysPath%\\rasshell.dll", 0);
@@ -56,7 +55,7 @@ class FolderBuilder {
 
     // The Control Panel items of the later systems are always changed for the user.
     const ClassPrefix userFolders{RegRoot::CurrentUser, shellFolders.prefix};
-    const bool modernNt = os_ == os::kWindows2000 || os_ == os::kWindowsXp;
+    const bool modernNt = os_ == Os::Windows2000 || os_ == Os::WindowsXp;
     if (modernNt) {
       if (InControlPanel(folders::clsid::kAdminTools)) {
         AddClass("Administrative Tools", userFolders, folders::clsid::kAdminTools,
@@ -66,7 +65,7 @@ class FolderBuilder {
         AddClass("Fonts", userFolders, folders::clsid::kFonts, "%WinSysPath%\\main.cpl", 9);
       }
       if (InControlPanel(folders::clsid::kNetworkConnections)) {
-        AddClass(os_ == os::kWindowsXp ? "Network Connections" : "Network and Dial-up Connections",
+        AddClass(os_ == Os::WindowsXp ? "Network Connections" : "Network and Dial-up Connections",
                  userFolders, folders::clsid::kNetworkConnections, "%WinSysPath%\\netshell.dll", 0);
       }
     }
@@ -75,19 +74,19 @@ class FolderBuilder {
       AddClass("Printers", shellFolders, folders::clsid::kPrinters, "%WinSysPath%\\shell32.dll",
                folders::PrintersIconIndex(inputs_));
     } else if (InControlPanel("Printers")) {
-      AddClass(os_ == os::kWindowsXp ? "Printers and Faxes" : "Printers", userFolders,
+      AddClass(os_ == Os::WindowsXp ? "Printers and Faxes" : "Printers", userFolders,
                folders::clsid::kPrinters, "%WinSysPath%\\shell32.dll",
                folders::PrintersIconIndex(inputs_));
     }
 
-    if ((os_ == os::kWindowsMe || os_ == os::kWindowsXp) &&
+    if ((os_ == Os::WindowsMe || os_ == Os::WindowsXp) &&
         InControlPanel(folders::clsid::kScanners)) {
       AddClass("Scanners && Cameras", userFolders, folders::clsid::kScanners,
                "%WinSysPath%\\wiashext.dll", 0);
     }
 
     // Scheduled Tasks moved from My Computer into the Control Panel with Windows ME and 2000.
-    const bool tasksInControlPanel = os_ == os::kWindowsMe || modernNt;
+    const bool tasksInControlPanel = os_ == Os::WindowsMe || modernNt;
     if (tasksInControlPanel ? InControlPanel(folders::clsid::kScheduledTasks)
                             : InMyComputer(folders::clsid::kScheduledTasks)) {
       AddClass("Scheduled Tasks", shellFolders, folders::clsid::kScheduledTasks,
@@ -104,9 +103,9 @@ class FolderBuilder {
                "%WinSysPath%\\occache.dll", 0);
     }
 
-    if (os_ == os::kWindowsXp) {
+    if (os_ == Os::WindowsXp) {
       AddSpecialFolder("Favorites", folders::special::kFavorites, "%WinSysPath%\\shell32.dll", 86);
-    } else if ((os_ != os::kWindowsNt4 || inputs_.newShell) &&
+    } else if ((os_ != Os::WindowsNt4 || inputs_.newShell) &&
                IsShellFolder(folders::clsid::kFavorites)) {
       AddClass("Favorites", browserFolders, folders::clsid::kFavorites,
                "%WinSysPath%\\shell32.dll", folders::FavoritesIconIndex(inputs_));
@@ -144,7 +143,7 @@ class FolderBuilder {
 
  private:
   bool IsNineX() const {
-    return os_ == os::kWindows95 || os_ == os::kWindows98 || os_ == os::kWindowsMe;
+    return os_ == Os::Windows95 || os_ == Os::Windows98 || os_ == Os::WindowsMe;
   }
 
   void AddShellIcon(std::string_view name, std::string_view value, int defaultIndex) {
@@ -216,7 +215,7 @@ class FolderBuilder {
   const CatalogueInputs& inputs_;
   Registry& registry_;
   ShellQueries& shell_;
-  int os_;
+  Os os_;
 };
 
 }  // namespace
@@ -230,7 +229,9 @@ void BuildFolderIcons(SlotCatalogue& catalogue) {
     builder.AddLocalSlots();
   }
   // Applications that put their own object into My Computer bring their folder slot along.
-  LoadPlugins(catalogue, "1", kList);
+  if (ExtraSlotSource* extra = catalogue.system().extraSlots) {
+    extra->AddSlots(catalogue, ExtraSlotPlace::MyComputer, kList);
+  }
 }
 
 }  // namespace gd

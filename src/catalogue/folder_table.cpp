@@ -8,7 +8,7 @@
 namespace gd::folders {
 namespace {
 
-bool IsWindows2000OrXp(int os) { return os == os::kWindows2000 || os == os::kWindowsXp; }
+bool IsWindows2000OrXp(Os os) { return os == Os::Windows2000 || os == Os::WindowsXp; }
 
 }  // namespace
 
@@ -16,7 +16,7 @@ ClassPrefix ShellFolderPrefix(const CatalogueInputs& inputs) {
   // The old shell knows only the machine-wide classes; later shells let each user override a
   // folder's icon, and XP keeps those overrides under Explorer's own key.
   if (!inputs.newShell) return {RegRoot::ClassesRoot, "CLSID\\"};
-  if (inputs.osVersion == os::kWindowsXp) {
+  if (inputs.osVersion == Os::WindowsXp) {
     return {RegRoot::CurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\CLSID\\"};
   }
   return {RegRoot::CurrentUser, "Software\\Classes\\CLSID\\"};
@@ -30,14 +30,14 @@ ClassPrefix BrowserFolderPrefix(const CatalogueInputs& inputs) {
 }
 
 int ControlPanelIconIndex(const CatalogueInputs& inputs) {
-  if (inputs.osVersion == os::kWindowsMe) return 54;
+  if (inputs.osVersion == Os::WindowsMe) return 54;
   if (IsWindows2000OrXp(inputs.osVersion)) return 57;
   if (!inputs.newShell) return 46;
   return inputs.shellVersion == kShellVersion471 ? 50 : 51;
 }
 
 int PrintersIconIndex(const CatalogueInputs& inputs) {
-  if (inputs.osVersion == os::kWindowsMe) return 55;
+  if (inputs.osVersion == Os::WindowsMe) return 55;
   // Windows 2000 and XP show printers (and faxes) as a Control Panel item with this icon.
   if (IsWindows2000OrXp(inputs.osVersion)) return 58;
   if (!inputs.newShell) return 47;
@@ -45,7 +45,7 @@ int PrintersIconIndex(const CatalogueInputs& inputs) {
 }
 
 int FavoritesIconIndex(const CatalogueInputs& inputs) {
-  if (inputs.osVersion == os::kWindowsMe) return 83;
+  if (inputs.osVersion == Os::WindowsMe) return 83;
   if (IsWindows2000OrXp(inputs.osVersion)) return 86;
   // The favourites icon came with the browser's shell update, so it follows the shell library
   // whether or not the system counts as having the new shell.

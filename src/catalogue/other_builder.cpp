@@ -31,20 +31,20 @@ constexpr std::array<OtherSlot, 8> kOtherSlots{{
 }};
 
 // Only the shells of Windows 2000 and XP draw a separate icon for a network service.
-bool HasNetworkService(int osVersion) {
-  return osVersion == os::kWindows2000 || osVersion == os::kWindowsXp;
+bool HasNetworkService(Os osVersion) {
+  return osVersion == Os::Windows2000 || osVersion == Os::WindowsXp;
 }
 
 }  // namespace
 
 void BuildOtherIcons(SlotCatalogue& catalogue) {
-  if (!catalogue.Entries(category::kOthers).empty()) return;
+  if (!catalogue.Entries(Category::Others).empty()) return;
   const CatalogueInputs& inputs = catalogue.inputs();
   if (inputs.view == CatalogueView::PackageBuilder) {
     // A package may carry every slot, whatever system it is later applied on.
     const std::string placeholder = PlaceholderFile(catalogue);
     for (const OtherSlot& slot : kOtherSlots) {
-      catalogue.AddSlot(category::kOthers, slot.name, std::nullopt, "", "", placeholder,
+      catalogue.AddSlot(Category::Others, slot.name, std::nullopt, "", "", placeholder,
                         slot.placeholderIndex, SlotKind::BuiltIn, 0);
     }
     return;
@@ -52,7 +52,7 @@ void BuildOtherIcons(SlotCatalogue& catalogue) {
   for (const OtherSlot& slot : kOtherSlots) {
     if (slot.onlyNetworkServiceSystems && !HasNetworkService(inputs.osVersion)) continue;
     // An empty default with index -1: the shell32.dll icon of the value's number.
-    catalogue.AddSlot(category::kOthers, slot.name, RegRoot::LocalMachine, kShellIconsKey,
+    catalogue.AddSlot(Category::Others, slot.name, RegRoot::LocalMachine, kShellIconsKey,
                       slot.valueName, "", -1, SlotKind::RegistryValue, 0);
   }
 }

@@ -34,7 +34,7 @@ Icon ShortcutIcon(const std::string& target, std::string location, int index,
 }  // namespace
 
 void BuildQuickLaunchIcons(SlotCatalogue& catalogue) {
-  if (!catalogue.Entries(category::kQuickLaunch).empty()) return;
+  if (!catalogue.Entries(Category::QuickLaunch).empty()) return;
   CatalogueSystem& system = catalogue.system();
   const CatalogueInputs& inputs = catalogue.inputs();
   const std::string appData =
@@ -63,11 +63,11 @@ void BuildQuickLaunchIcons(SlotCatalogue& catalogue) {
     }
 
     // The slot has no place in the registry: the shortcut is found again by its name.
-    const int position = catalogue.AddSlot(category::kQuickLaunch, name, std::nullopt, "", "",
+    const int position = catalogue.AddSlot(Category::QuickLaunch, name, std::nullopt, "", "",
                                            "", current.index, SlotKind::BuiltIn, 0);
     if (position < 0) continue;
     IconSlot& slot =
-        *catalogue.Entries(category::kQuickLaunch)[static_cast<std::size_t>(position)].slot;
+        *catalogue.Entries(Category::QuickLaunch)[static_cast<std::size_t>(position)].slot;
     slot.iconPath = current.path;
     slot.iconIndex = current.index;
     slot.currentPath = current.path;

@@ -5,6 +5,7 @@
 
 #include "platform/program_identity.h"
 #include "platform/text_case.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -26,8 +27,8 @@ bool SamePlace(std::string_view pathA, int indexA, std::string_view pathB, int i
 
 }  // namespace
 
-bool IsNewShell(int osVersion, int shell32IconCount) {
-  return (osVersion != 1 && osVersion != 4) || shell32IconCount >= 78;
+bool IsNewShell(Os osVersion, int shell32IconCount) {
+  return (osVersion != Os::Windows95 && osVersion != Os::WindowsNt4) || shell32IconCount >= 78;
 }
 
 SlotCatalogue::SlotCatalogue(CatalogueInputs inputs, CatalogueSystem system)
@@ -54,11 +55,10 @@ SlotCatalogue::Reference SlotCatalogue::ResolveDefault(std::string_view name,
   return {path, 0};
 }
 
-int SlotCatalogue::AddSlot(int category, std::string_view name, std::optional<RegRoot> root,
+int SlotCatalogue::AddSlot(Category category, std::string_view name, std::optional<RegRoot> root,
                            std::string_view key, std::string_view valueName,
                            std::string_view defaultRef, int defaultIndex, SlotKind kind,
                            std::uint32_t flags) {
-  if (category < 0 || category >= kCategoryCount) return -1;
   if (name.empty() && kind != SlotKind::ExtensionDefaultIcon) return -1;
   // The record's fixed-size texts: a place that does not fit is no place the slot can use.
   if (key.size() > kMaxSlotPath || valueName.size() > kMaxValueName) return -1;
@@ -136,7 +136,7 @@ int SlotCatalogue::AddSlot(int category, std::string_view name, std::optional<Re
         displayName = ReadText(RegRoot::ClassesRoot, cls, "");
         if (Unset(displayName)) displayName = UpperCase(bare) + " File";
       }
-      if (system_.registry.ReadText(RegRoot::CurrentUser, kProgramKey, "Show Extension") != "0") {
+      if (SettingsStore(system_.registry).ShowExtension()) {
         displayName += " (" + FoldCase(extension) + ")";
       }
       std::vector<char> buffer(kIniValueBufferSize, '\0');
@@ -192,10 +192,10 @@ int SlotCatalogue::AddSlot(int category, std::string_view name, std::optional<Re
   return Insert(category, std::move(displayName), std::move(slot));
 }
 
-int SlotCatalogue::Insert(int category, std::string name, std::unique_ptr<IconSlot> slot) {
-  auto& list = lists_[static_cast<std::size_t>(category)];
+int SlotCatalogue::Insert(Category category, std::string name, std::unique_ptr<IconSlot> slot) {
+  auto& list = lists_[Index(category)];
   auto position = list.end();
-  if (category == category::kQuickLaunch) {
+  if (category == Category::QuickLaunch) {
     // The Quick Launch list stays sorted by name, as a sorted list box keeps it.
     position = list.begin();
     while (position != list.end() && FoldCase(position->name) <= FoldCase(name)) ++position;
@@ -204,44 +204,37 @@ int SlotCatalogue::Insert(int category, std::string name, std::unique_ptr<IconSl
   return static_cast<int>(position - list.begin());
 }
 
-void SlotCatalogue::ClearCategory(int category) {
-  if (category == -1) {
-    for (int c = 0; c < kPackageCategoryCount; ++c) ClearCategory(c);
-    return;
-  }
-  if (category >= 0 && category < kCategoryCount) {
-    lists_[static_cast<std::size_t>(category)].clear();
-  }
+void SlotCatalogue::ClearCategory(Category category) { lists_[Index(category)].clear(); }
+
+void SlotCatalogue::ClearPackageCategories() {
+  for (Category category : kPackageCategories) ClearCategory(category);
 }
 
-void SlotCatalogue::SetBuilder(int category, Builder builder) {
-  if (category >= 0 && category < kCategoryCount) {
-    builders_[static_cast<std::size_t>(category)] = std::move(builder);
-  }
+void SlotCatalogue::SetBuilder(Category category, Builder builder) {
+  builders_[Index(category)] = std::move(builder);
 }
 
-void SlotCatalogue::BuildCategory(int category) {
-  if (category < 0 || category >= kCategoryCount) return;
-  const auto index = static_cast<std::size_t>(category);
+void SlotCatalogue::BuildCategory(Category category) {
+  const std::size_t index = Index(category);
   if (lists_[index].empty() && builders_[index]) builders_[index](*this);
 }
 
 void SlotCatalogue::BuildAll(bool includeCursors) {
-  for (int c = category::kDesktop; c <= category::kFiles; ++c) BuildCategory(c);
-  if (includeCursors) BuildCategory(category::kCursors);
+  for (Category category : kPackageCategories) {
+    if (category != Category::Cursors || includeCursors) BuildCategory(category);
+  }
 }
 
-const std::vector<CatalogueEntry>& SlotCatalogue::Entries(int category) const {
-  return lists_.at(static_cast<std::size_t>(category));
+const std::vector<CatalogueEntry>& SlotCatalogue::Entries(Category category) const {
+  return lists_[Index(category)];
 }
 
-std::vector<CatalogueEntry>& SlotCatalogue::Entries(int category) {
-  return lists_.at(static_cast<std::size_t>(category));
+std::vector<CatalogueEntry>& SlotCatalogue::Entries(Category category) {
+  return lists_[Index(category)];
 }
 
-IconSlot* SlotCatalogue::Find(int category, std::string_view name) {
-  if (category < 0 || category >= kCategoryCount) return nullptr;
-  for (auto& entry : lists_[static_cast<std::size_t>(category)]) {
+IconSlot* SlotCatalogue::Find(Category category, std::string_view name) {
+  for (auto& entry : lists_[Index(category)]) {
     if (EqualsIgnoreCase(entry.name, name)) return entry.slot.get();
   }
   return nullptr;

@@ -32,21 +32,22 @@ class SlotCatalogue {
 
   // Adds a slot; the list index of the new item, or -1 when no slot was made (a class-less
   // extension of kind 1, or a text too long for the record).
-  int AddSlot(int category, std::string_view name, std::optional<RegRoot> root,
+  int AddSlot(Category category, std::string_view name, std::optional<RegRoot> root,
               std::string_view key, std::string_view valueName, std::string_view defaultRef,
               int defaultIndex, SlotKind kind, std::uint32_t flags);
-  // Empties one list, or with -1 every list but Quick Launch.
-  void ClearCategory(int category);
+  void ClearCategory(Category category);
+  // Empties every list but Quick Launch.
+  void ClearPackageCategories();
 
-  void SetBuilder(int category, Builder builder);
+  void SetBuilder(Category category, Builder builder);
   // Runs the category's builder when its list is empty.
-  void BuildCategory(int category);
+  void BuildCategory(Category category);
   void BuildAll(bool includeCursors);
 
-  const std::vector<CatalogueEntry>& Entries(int category) const;
-  std::vector<CatalogueEntry>& Entries(int category);
+  const std::vector<CatalogueEntry>& Entries(Category category) const;
+  std::vector<CatalogueEntry>& Entries(Category category);
   // The slot of that name in the category, compared without regard to case.
-  IconSlot* Find(int category, std::string_view name);
+  IconSlot* Find(Category category, std::string_view name);
 
   // Result 1 when the pending icon was set, 0 when nothing changed.
   int SetSlotIcon(IconSlot& slot, std::string_view path, int index);
@@ -60,7 +61,7 @@ class SlotCatalogue {
   Reference ResolveDefault(std::string_view name, std::string_view defaultRef) const;
   std::string ReadText(RegRoot root, const std::string& key, std::string_view value);
   std::string SystemShell32() const;
-  int Insert(int category, std::string name, std::unique_ptr<IconSlot> slot);
+  int Insert(Category category, std::string name, std::unique_ptr<IconSlot> slot);
 
   CatalogueInputs inputs_;
   CatalogueSystem system_;

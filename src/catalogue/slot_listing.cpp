@@ -17,11 +17,11 @@ std::string RootName(const std::optional<RegRoot>& root) {
   return "-";
 }
 
-std::string SlotLine(int category, const CatalogueEntry& entry) {
+std::string SlotLine(Category category, const CatalogueEntry& entry) {
   const IconSlot& slot = *entry.slot;
   char flags[16];
   std::snprintf(flags, sizeof flags, "%x", static_cast<unsigned>(slot.flags));
-  return std::to_string(category) + "\t" + entry.name + "\t" +
+  return std::to_string(Index(category)) + "\t" + entry.name + "\t" +
          std::to_string(static_cast<int>(slot.kind)) + "\t" + RootName(slot.rootKey) + "\t" +
          slot.keyPath + "\t" + slot.valueName + "\t" +
          MakeIconRef(slot.currentPath, slot.currentIndex) + "\t" +

@@ -9,6 +9,6 @@
 namespace gd {
 
 std::string RootName(const std::optional<RegRoot>& root);  // "HKCR", "HKCU", "HKLM" or "-"
-std::string SlotLine(int category, const CatalogueEntry& entry);
+std::string SlotLine(Category category, const CatalogueEntry& entry);
 
 }  // namespace gd

@@ -8,11 +8,12 @@
 #include "platform/os_version.h"
 #include "platform/path_text.h"
 #include "platform/program_identity.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
 
-constexpr int kList = category::kStart;
+constexpr Category kList = Category::Start;
 
 constexpr std::string_view kShellIcons =
     "Software\\Microsoft\\Windows\\CurrentVersion\\explorer\\Shell Icons";
@@ -71,7 +72,7 @@ class StartMenuBuilder {
   void AddClassicEntries() {
     // Windows ME and 2000 switch some entries in the Start menu's own settings, the others
     // only by policy.
-    const bool menuSettings = os_ == os::kWindowsMe || os_ == os::kWindows2000;
+    const bool menuSettings = os_ == Os::WindowsMe || os_ == Os::Windows2000;
     AddShellIcon("Programs", "19");
     if (newShell_ && (menuSettings ? Setting("StartMenuFavorites") == 1
                                    : PolicyByte("NoFavoritesMenu") != 1)) {
@@ -81,14 +82,14 @@ class StartMenuBuilder {
     AddShellIcon("Settings", "21");
     if (Policy("NoFind") != 1) AddShellIcon(menuSettings ? "Search" : "Find", "22");
     AddShellIcon("Help", "23");
-    if (os_ == os::kWindowsMe ? Setting("StartMenuRun") != 0 : Policy("NoRun") != 1) {
+    if (os_ == Os::WindowsMe ? Setting("StartMenuRun") != 0 : Policy("NoRun") != 1) {
       AddShellIcon("Run...", "24");
     }
     if (newShell_ && (menuSettings ? Setting("StartMenuLogoff") == 1
                                    : PolicyByte("NoLogOff") != 1)) {
       AddShellIcon("Log Off...", "44");
     }
-    if (os_ == os::kWindows95) AddShellIcon("Suspend", "25");
+    if (os_ == Os::Windows95) AddShellIcon("Suspend", "25");
     if (Policy("NoClose") != 1) AddShellIcon("Shut Down...", "27");
     if (Policy("NoSetFolders") != 1) {
       // shell32.dll keeps the settings folders' icons elsewhere than their value names say.
@@ -96,7 +97,7 @@ class StartMenuBuilder {
       AddShellIcon("Settings - Control Panel", "35", "%WinSysPath%\\shell32.dll", controlPanel);
       AddShellIcon("Settings - Printers", "37", "%WinSysPath%\\shell32.dll", printers);
     }
-    if (os_ != os::kWindows95 && os_ != os::kWindowsNt4) {
+    if (os_ != Os::Windows95 && os_ != Os::WindowsNt4) {
       AddShellIcon("Settings - Taskbar and Start Menu", "39");
     }
   }
@@ -118,14 +119,14 @@ class StartMenuBuilder {
   // XP's classic Start menu takes no replacement icons; say so until the user says enough.
   void ShowXpNotice() {
     if (catalogue_.inputs().silentStart) return;
-    if (registry_.ReadNumber(RegRoot::CurrentUser, kProgramKey, "Notice StartMenu") == 0) return;
+    if (!SettingsStore(registry_).IsOn(Flag::NoticeStartMenu)) return;
     PromptRequest request;
     request.text = std::string(kStartMenuNotice);
     request.caption = "Glimmerdeck";
     request.icon = PromptIcon::Information;
     request.buttons = PromptButtons::Ok;
     if (catalogue_.system().notice.Show(request).doNotShowAgain) {
-      registry_.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, "Notice StartMenu", 0);
+      SettingsStore(registry_).SetFlag(Flag::NoticeStartMenu, false);
     }
   }
 
@@ -146,9 +147,9 @@ class StartMenuBuilder {
 
   std::pair<int, int> SettingsFolderIndexes() const {
     switch (os_) {
-      case os::kWindows98: return {51, 52};
-      case os::kWindowsMe: return {54, 55};
-      case os::kWindows2000: return {57, 58};
+      case Os::Windows98: return {51, 52};
+      case Os::WindowsMe: return {54, 55};
+      case Os::Windows2000: return {57, 58};
       default: return {35, 37};
     }
   }
@@ -210,7 +211,7 @@ class StartMenuBuilder {
 
   SlotCatalogue& catalogue_;
   Registry& registry_;
-  int os_;
+  Os os_;
   bool newShell_;
 };
 
@@ -221,7 +222,7 @@ void BuildStartMenuIcons(SlotCatalogue& catalogue) {
   StartMenuBuilder builder(catalogue);
   if (catalogue.inputs().view == CatalogueView::PackageBuilder) {
     builder.AddPlaceholders();
-  } else if (catalogue.inputs().osVersion == os::kWindowsXp) {
+  } else if (catalogue.inputs().osVersion == Os::WindowsXp) {
     builder.AddXpEntries();
     builder.ShowXpNotice();
   } else {

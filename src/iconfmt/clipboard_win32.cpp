@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "iconfmt/icon_loader.h"
-#include "iconfmt/win32_handles.h"
+#include "platform/unique_handle.h"
 
 namespace gd {
 namespace {

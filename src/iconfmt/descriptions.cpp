@@ -1,8 +1,7 @@
 // Format texts of icon images and their parsing.
 #include "iconfmt/descriptions.h"
 
-#include <cstdlib>
-
+#include "platform/path_text.h"
 #include "platform/text_case.h"
 
 namespace gd {
@@ -22,12 +21,6 @@ constexpr DepthEnding kEndings[] = {
     {",  True Colors (24-bit)", 24},
     {",  Windows XP", 32},
 };
-
-// Like atoi: optional blanks and sign, then digits; 0 when there are none.
-std::int32_t LeadingNumber(std::string_view text) {
-  std::string copy(text);
-  return static_cast<std::int32_t>(std::strtol(copy.c_str(), nullptr, 10));
-}
 
 }  // namespace
 

@@ -13,14 +13,28 @@
 namespace gd {
 namespace {
 
-BOOL CALLBACK AddGroupName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
-  auto* list = reinterpret_cast<std::vector<std::string>*>(names);
-  if (IS_INTRESOURCE(name)) {
-    list->push_back("#" + std::to_string(static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name))));
-  } else {
-    list->push_back(name);
+// The group names as the enumeration finds them; `failed` when one could not be kept.
+struct GroupNames {
+  std::vector<std::string> names;
+  bool failed = false;
+};
+
+// Called by the system: no exception may leave it, so running out of memory ends the
+// enumeration and is reported as a failed read instead.
+BOOL CALLBACK AddGroupName(HMODULE, LPCSTR, LPSTR name, LONG_PTR context) noexcept {
+  auto* found = reinterpret_cast<GroupNames*>(context);
+  try {
+    if (IS_INTRESOURCE(name)) {
+      found->names.push_back(
+          "#" + std::to_string(static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name))));
+    } else {
+      found->names.push_back(name);
+    }
+    return TRUE;
+  } catch (...) {
+    found->failed = true;
+    return FALSE;
   }
-  return TRUE;
 }
 
 // The bytes of one resource; empty when it cannot be found or loaded.
@@ -63,11 +77,14 @@ std::optional<IconGroup> ReadGroup(HMODULE module, const std::string& name, Load
 std::optional<IconFile> ReadExecutableIcons(const std::string& path, int index) {
   UniqueModule module(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
   if (!module) return std::nullopt;
-  IconFile file;
+  GroupNames found;
   if (!EnumResourceNamesA(module.get(), MAKEINTRESOURCEA(14), AddGroupName,
-                          reinterpret_cast<LONG_PTR>(&file.resourceNames))) {
+                          reinterpret_cast<LONG_PTR>(&found)) ||
+      found.failed) {
     return std::nullopt;
   }
+  IconFile file;
+  file.resourceNames = std::move(found.names);
   const auto count = file.resourceNames.size();
   std::size_t first = 0;
   std::size_t end = count;

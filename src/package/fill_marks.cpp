@@ -5,8 +5,8 @@ namespace gd {
 
 FillMarks FillMarks::OfChangedSlots(const SlotCatalogue& catalogue) {
   FillMarks marks;
-  for (int c = 0; c < kCategoryCount; ++c) {
-    for (const CatalogueEntry& entry : catalogue.Entries(c)) {
+  for (Category category : kAllCategories) {
+    for (const CatalogueEntry& entry : catalogue.Entries(category)) {
       if (entry.slot->IsChanged()) marks.Add(*entry.slot);
     }
   }

@@ -95,22 +95,6 @@ void WriteValue(IniStore& ini, const std::string& file, std::string_view section
 
 }  // namespace
 
-std::optional<int> CategoryOfSection(std::string_view section) {
-  for (int category = 0; category < kPackageCategoryCount; ++category) {
-    if (EqualsIgnoreCase(section, CategorySection(category))) return category;
-  }
-  return std::nullopt;
-}
-
-bool IsInformationSection(std::string_view section) {
-  static constexpr std::array<std::string_view, 5> kInformation{
-      "General Icons", "Software Credits", kSoftwareInfoSection, "Include", kPackageInfoSection};
-  for (std::string_view name : kInformation) {
-    if (EqualsIgnoreCase(section, name)) return true;
-  }
-  return false;
-}
-
 std::vector<std::string> ReadSectionKeys(IniStore& ini, const std::string& file,
                                          const std::string& section) {
   std::vector<char> buffer(kSectionKeyListSize, '\0');

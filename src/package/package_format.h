@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/categories.h"
 #include "platform/ini.h"
 #include "platform/path_text.h"
 
@@ -28,13 +29,6 @@ inline constexpr std::string_view kThemeDirVariable = "%ThemeDir%";
 // The key names of one section are read as one list of this many characters (names with
 // their terminating zeros): keys beyond it are not read, and the name it cuts is read cut.
 inline constexpr std::size_t kSectionKeyListSize = 399;
-
-// The category (0 to 6) whose slots a section holds, compared without regard to case; no
-// category for "Custom Icons", the information sections and anything else.
-std::optional<int> CategoryOfSection(std::string_view section);
-// Sections that describe the package rather than hold icons (and old names of such); a
-// listing of a package's categories leaves them out.
-bool IsInformationSection(std::string_view section);
 
 // The key names of `section` in file order, read within the section's list limit. Empty
 // names are left out.

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "package/package_format.h"
 #include "platform/path_text.h"
 
@@ -23,8 +23,8 @@ PackageInfoForm::PackageInfoForm(IniStore& ini, Registry& registry, std::string 
 
 std::string PackageInfoForm::Title() const { return PackageName(packageFile_) + " Package Info"; }
 
-std::string PackageInfoForm::Remembered(const char* name) const {
-  return registry_.ReadText(RegRoot::CurrentUser, kProgramKey, name);
+std::string PackageInfoForm::Remembered(TextSetting setting) const {
+  return SettingsStore(registry_).ReadText(setting);
 }
 
 PackageInfoFields PackageInfoForm::Start() {
@@ -34,12 +34,12 @@ PackageInfoFields PackageInfoForm::Start() {
                     fields.comments.empty();
   if (none) {
     // A package without information: offer what this user entered for the last one.
-    fields.author = Remembered("Package Author");
+    fields.author = Remembered(TextSetting::PackageAuthor);
     if (fields.author == kRegTextSentinel) {
       fields.author = Known(registry_.ReadText(RegRoot::LocalMachine, kWindowsKey, "RegisteredOwner"));
     }
-    fields.email = Known(Remembered("Package Email"));
-    fields.website = Known(Remembered("Package Website"));
+    fields.email = Known(Remembered(TextSetting::PackageEmail));
+    fields.website = Known(Remembered(TextSetting::PackageWebsite));
   }
   if (!fields.author.empty() || !fields.email.empty() || !fields.website.empty() ||
       !fields.comments.empty()) {
@@ -54,13 +54,13 @@ void PackageInfoForm::Accept(const PackageInfoFields& entered) {
                          PackageInfo{entered.author, entered.email, entered.website,
                                      entered.comments, {}});
   // Remembered as the package file holds them: as much as the dialog takes, on one line.
-  const auto remember = [&](const char* name, const std::string& text) {
-    registry_.WriteRegString(RegRoot::CurrentUser, kProgramKey, name,
-                             JoinLines(std::string_view(text).substr(0, kPackageInfoFieldLength)));
+  SettingsStore settings(registry_);
+  const auto remember = [&](TextSetting setting, const std::string& text) {
+    settings.WriteText(setting, JoinLines(std::string_view(text).substr(0, kPackageInfoFieldLength)));
   };
-  remember("Package Author", entered.author);
-  remember("Package Email", entered.email);
-  remember("Package Website", entered.website);
+  remember(TextSetting::PackageAuthor, entered.author);
+  remember(TextSetting::PackageEmail, entered.email);
+  remember(TextSetting::PackageWebsite, entered.website);
 }
 
 }  // namespace gd

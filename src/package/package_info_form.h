@@ -6,6 +6,7 @@
 
 #include "platform/ini.h"
 #include "platform/registry.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 
@@ -34,7 +35,7 @@ class PackageInfoForm {
   void Accept(const PackageInfoFields& entered);
 
  private:
-  std::string Remembered(const char* name) const;
+  std::string Remembered(TextSetting setting) const;
 
   IniStore& ini_;
   Registry& registry_;

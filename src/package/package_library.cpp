@@ -12,6 +12,7 @@
 #include "platform/path_text.h"
 #include "platform/program_identity.h"
 #include "platform/text_case.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -98,7 +99,7 @@ bool OwnsItsFolder(LibrarySystem& system, const std::string& packageFile) {
 std::vector<std::string> NamedIconFiles(LibrarySystem& system, const std::string& packageFile) {
   const std::string folder = FolderOf(packageFile);
   std::vector<std::string> sections;
-  for (int c = 0; c < kPackageCategoryCount; ++c) sections.emplace_back(CategorySection(c));
+  for (Category c : kPackageCategories) sections.emplace_back(CategorySection(c));
   sections.emplace_back(kCustomIconsSection);
   std::vector<std::string> named;
   for (const std::string& section : sections) {
@@ -205,7 +206,7 @@ LibraryList ScanLibrary(LibrarySystem& system, PackageSort sort, const std::stri
 
 bool CanDelete(LibrarySystem& system, const std::string& packageFile,
                const std::string& loadedPackage) {
-  const std::string applied = system.registry.ReadText(RegRoot::CurrentUser, kProgramKey, "Theme");
+  const std::string applied = SettingsStore(system.registry).ReadText(TextSetting::Theme);
   if (EqualsIgnoreCase(packageFile, applied) || EqualsIgnoreCase(packageFile, loadedPackage)) {
     Tell(system.prompt, kPackageInUseMessage, PromptIcon::Exclamation);
     return false;
@@ -251,7 +252,7 @@ bool IsDroppablePackage(std::string_view path) {
 }
 
 bool AcceptDroppedFile(LibrarySystem& system, LibraryList& list, const std::string& path,
-                       SlotCatalogue& catalogue, PageState& state, PageEvents& events,
+                       SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events,
                        PackageHost& host) {
   const std::string dropped = path.substr(0, kDroppedPathLength);
   if (!IsDroppablePackage(dropped)) {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/settings_store.h"
-#include "catalogue/page_state.h"
+#include "settings/settings_store.h"
+#include "catalogue/edit_state.h"
 #include "catalogue/slot_catalogue.h"
 #include "package/package_host.h"
 #include "platform/ini.h"
@@ -84,7 +84,7 @@ bool IsDroppablePackage(std::string_view path);
 // A file dropped on the window: loaded and selected when it is a package, else the user is
 // told. False when it was no package or did not load.
 bool AcceptDroppedFile(LibrarySystem& system, LibraryList& list, const std::string& path,
-                       SlotCatalogue& catalogue, PageState& state, PageEvents& events,
+                       SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events,
                        PackageHost& host);
 
 }  // namespace gd

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "catalogue/categories.h"
 #include "package/package_format.h"
 #include "package/slot_aliases.h"
@@ -17,33 +17,17 @@
 namespace gd {
 namespace {
 
-// The settings read at each load, as stored: a missing value reads as 10.
-struct LoadSettings {
-  std::uint32_t noticeApply;
-  std::uint32_t restoreIcons;
-  std::uint32_t restoreCursors;
-  std::uint32_t smartLoad;
-  std::uint32_t quickLaunchLoad;
-};
-
-LoadSettings ReadLoadSettings(Registry& registry) {
-  auto read = [&](std::string_view name) {
-    return registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, name);
-  };
-  return {read("Notice Apply"), read("Restore Icons"), read("Restore Cursors"),
-          read("Smart Load"), read("Quick Launch Load")};
-}
-
-bool AnyOff(const IncludeFlags& include, int first, int last) {
-  for (int c = first; c <= last; ++c) {
-    if (!include[static_cast<std::size_t>(c)]) return true;
+// Whether any include switch from `first` to `last` is off (or on).
+bool AnyOff(const IncludeFlags& include, Category first, Category last) {
+  for (std::size_t c = Index(first); c <= Index(last); ++c) {
+    if (!include[c]) return true;
   }
   return false;
 }
 
-bool AnyOn(const IncludeFlags& include, int first, int last) {
-  for (int c = first; c <= last; ++c) {
-    if (include[static_cast<std::size_t>(c)]) return true;
+bool AnyOn(const IncludeFlags& include, Category first, Category last) {
+  for (std::size_t c = Index(first); c <= Index(last); ++c) {
+    if (include[c]) return true;
   }
   return false;
 }
@@ -52,10 +36,10 @@ enum class NoticeOutcome { GoOn, Cancelled };
 
 // Started only to load, apply and close with some icon category switched off: the user may
 // apply the whole package after all.
-NoticeOutcome AskAboutRestrictions(SlotCatalogue& catalogue, PageState& state,
-                                   std::uint32_t noticeApply) {
-  if (!state.loadAndClose || noticeApply == 0) return NoticeOutcome::GoOn;
-  if (!AnyOff(state.include, category::kDesktop, category::kFiles)) return NoticeOutcome::GoOn;
+NoticeOutcome AskAboutRestrictions(SlotCatalogue& catalogue, EditState& state,
+                                   SettingsStore& settings) {
+  if (!state.loadAndClose || !settings.IsOn(Flag::NoticeApply)) return NoticeOutcome::GoOn;
+  if (!AnyOff(state.include, Category::Desktop, Category::Files)) return NoticeOutcome::GoOn;
   PromptRequest request;
   request.text = kRestrictionNoticeText;
   request.caption = kRestrictionNoticeTitle;
@@ -63,21 +47,20 @@ NoticeOutcome AskAboutRestrictions(SlotCatalogue& catalogue, PageState& state,
   request.buttons = PromptButtons::YesNoCancel;
   const NoticeResult result = catalogue.system().notice.Show(request);
   if (result.doNotShowAgain) {
-    catalogue.system().registry.WriteRegNumber(RegRoot::CurrentUser, kProgramKey,
-                                               "Notice Apply", 0);
+    settings.SetFlag(Flag::NoticeApply, false);
   }
   if (result.answer == PromptAnswer::Cancel) return NoticeOutcome::Cancelled;
   if (result.answer == PromptAnswer::Yes) {
-    for (int c = category::kDesktop; c <= category::kFiles; ++c) {
-      state.include[static_cast<std::size_t>(c)] = true;
+    for (std::size_t c = Index(Category::Desktop); c <= Index(Category::Files); ++c) {
+      state.include[c] = true;
     }
   }
   return NoticeOutcome::GoOn;
 }
 
 // A package kept elsewhere is listed through a shortcut in the Themes directory, made once.
-void RegisterOutsidePackage(SlotCatalogue& catalogue, const PageState& state,
-                            PageEvents& events, PackageHost& host) {
+void RegisterOutsidePackage(SlotCatalogue& catalogue, const EditState& state,
+                            CatalogueEvents& events, PackageHost& host) {
   if (StartsWithIgnoreCase(state.packageFile, state.themesDir)) return;
   const std::string shortcut = state.themesDir + "\\" + FileTitle(state.packageFile) + ".lnk";
   if (!FitsPathBuffer(shortcut) || catalogue.system().shell.FileExists(shortcut)) return;
@@ -85,11 +68,11 @@ void RegisterOutsidePackage(SlotCatalogue& catalogue, const PageState& state,
   events.PackageListChanged();
 }
 
-void ReadCategorySections(SlotCatalogue& catalogue, const PageState& state, PageEvents& events,
+void ReadCategorySections(SlotCatalogue& catalogue, const EditState& state, CatalogueEvents& events,
                           FillMarks& marks, const std::string& packageDirectory) {
   IniStore& ini = catalogue.system().ini;
   const CatalogueInputs& inputs = catalogue.inputs();
-  for (int c = 0; c < kPackageCategoryCount; ++c) {
+  for (Category c : kPackageCategories) {
     const std::string section(CategorySection(c));
     for (const std::string& key : ReadSectionKeys(ini, state.packageFile, section)) {
       std::string name = key;
@@ -112,14 +95,14 @@ bool IsExtensionKey(std::string_view key) {
 }
 
 std::optional<std::size_t> FindFileType(const SlotCatalogue& catalogue, std::string_view type) {
-  const auto& entries = catalogue.Entries(category::kFiles);
+  const auto& entries = catalogue.Entries(Category::Files);
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (EqualsIgnoreCase(entries[i].slot->fileType, type)) return i;
   }
   return std::nullopt;
 }
 
-void ReadCustomIcons(SlotCatalogue& catalogue, const PageState& state, PageEvents& events,
+void ReadCustomIcons(SlotCatalogue& catalogue, const EditState& state, CatalogueEvents& events,
                      FillMarks& marks, const std::string& packageDirectory) {
   IniStore& ini = catalogue.system().ini;
   const std::string section(kCustomIconsSection);
@@ -128,17 +111,17 @@ void ReadCustomIcons(SlotCatalogue& catalogue, const PageState& state, PageEvent
     std::string value;
     if (!ReadIniValue(ini, section, key, value, state.packageFile)) continue;
     if (const std::optional<std::size_t> item = FindFileType(catalogue, key)) {
-      SetSlotFromValue(catalogue, events, category::kFiles, *item, value, packageDirectory,
+      SetSlotFromValue(catalogue, events, Category::Files, *item, value, packageDirectory,
                        &marks);
       continue;
     }
     const PackageIconRef ref =
         ResolvePackageValue(value, packageDirectory, catalogue.inputs().paths);
     if (!ref.fitsPathBuffer) continue;
-    const int item = catalogue.AddSlot(category::kFiles, "", RegRoot::ClassesRoot, key, "",
+    const int item = catalogue.AddSlot(Category::Files, "", RegRoot::ClassesRoot, key, "",
                                        ref.path, ref.index, SlotKind::ExtensionDefaultIcon,
                                        slotflag::kAddedFormat | slotflag::kChanged);
-    if (item >= 0) events.SlotRefreshed(category::kFiles, item);
+    if (item >= 0) events.SlotRefreshed(Category::Files, item);
   }
 }
 
@@ -153,7 +136,7 @@ bool IsLoadableName(std::string_view path) {
          IsZippedPackageName(path);
 }
 
-std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, int category,
+std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, Category category,
                                     std::string_view name) {
   const auto& entries = catalogue.Entries(category);
   for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -162,7 +145,7 @@ std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, int category
   return std::nullopt;
 }
 
-bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, int category,
+bool SetSlotFromValue(SlotCatalogue& catalogue, CatalogueEvents& events, Category category,
                       std::size_t item, std::string_view value,
                       std::string_view packageDirectory, FillMarks* marks) {
   // A value may point outside the package folder (the format allows it): loading only reads
@@ -177,7 +160,7 @@ bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, int category
   return true;
 }
 
-int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
+int LoadPackage(SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events,
                 PackageHost& host) {
   ShellQueries& shell = catalogue.system().shell;
   if (!shell.FileExists(state.packageFile)) return 0;
@@ -193,15 +176,15 @@ int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
     events.PackageListChanged();
   }
 
-  const LoadSettings settings = ReadLoadSettings(catalogue.system().registry);
-  if (AskAboutRestrictions(catalogue, state, settings.noticeApply) == NoticeOutcome::Cancelled) {
+  SettingsStore settings(catalogue.system().registry);
+  if (AskAboutRestrictions(catalogue, state, settings) == NoticeOutcome::Cancelled) {
     return 1;
   }
   RegisterOutsidePackage(catalogue, state, events, host);
 
   FillMarks marks = FillMarks::OfChangedSlots(catalogue);
-  if (settings.restoreIcons != 0) host.RestoreAllIcons(true);
-  if (settings.restoreCursors == 1 && state.include[category::kCursors]) {
+  if (settings.IsOn(Flag::RestoreIcons)) host.RestoreAllIcons(true);
+  if (settings.IsOn(Flag::RestoreCursors) && state.include[Index(Category::Cursors)]) {
     host.RestoreAllCursors(true);
   }
 
@@ -210,21 +193,21 @@ int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
   ReadCustomIcons(catalogue, state, events, marks, packageDirectory);
 
   const bool localUpdate = catalogue.inputs().view == CatalogueView::LocalUpdate;
-  if (settings.smartLoad != 0 && localUpdate) {
+  if (settings.IsOn(Flag::SmartLoad) && localUpdate) {
     RunSmartLoad(catalogue, state.include, events, marks, state.packageFile);
   }
-  if (settings.quickLaunchLoad == 1 && localUpdate) {
+  if (settings.IsOn(Flag::QuickLaunchLoad) && localUpdate) {
     RunQuickLaunchLoad(catalogue, state.include, events, marks);
   }
 
   events.TitleChanged();
-  events.CategoryRepainted(state.categoryOnShow);
+  events.ListsChanged();
   events.RecentPackageAdded(state.packageFile);
 
   // The shell of NT keeps start menu, folder, drive and overlay icons in its icon cache.
-  const int os = catalogue.inputs().osVersion;
-  const bool ntShell = os == os::kWindowsNt4 || os == os::kWindows2000 || os == os::kWindowsXp;
-  if (ntShell && AnyOn(state.include, category::kStart, category::kOthers)) {
+  const Os os = catalogue.inputs().osVersion;
+  const bool ntShell = os == Os::WindowsNt4 || os == Os::Windows2000 || os == Os::WindowsXp;
+  if (ntShell && AnyOn(state.include, Category::Start, Category::Others)) {
     state.needCacheRebuild = true;
   }
   if (localUpdate) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/page_state.h"
+#include "catalogue/edit_state.h"
 #include "catalogue/slot_catalogue.h"
 #include "package/fill_marks.h"
 #include "package/package_host.h"
@@ -27,17 +27,17 @@ bool IsZippedPackageName(std::string_view path);
 // Loads `state.packageFile`. 0 when nothing was loaded because the file is missing, its name
 // is no package's, or it is an archive without a package file; 1 otherwise, also when the
 // user cancelled at the restriction notice. Shows no message of its own on failure.
-int LoadPackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
+int LoadPackage(SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events,
                 PackageHost& host);
 
 // The list item of that name in the category: the whole name, case ignored.
-std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, int category,
+std::optional<std::size_t> FindItem(const SlotCatalogue& catalogue, Category category,
                                     std::string_view name);
 
 // Sets the item's pending icon from a package value read against the package directory, and
 // tells the page when that changed it. False when the value names no usable reference or
 // changed nothing. A usable reference marks the slot as given an icon, changed or not.
-bool SetSlotFromValue(SlotCatalogue& catalogue, PageEvents& events, int category,
+bool SetSlotFromValue(SlotCatalogue& catalogue, CatalogueEvents& events, Category category,
                       std::size_t item, std::string_view value,
                       std::string_view packageDirectory, FillMarks* marks = nullptr);
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "catalogue/categories.h"
 #include "iconfmt/library_builder.h"
 #include "package/package_format.h"
@@ -39,7 +39,7 @@ std::string CompletedName(std::string path) {
   return path;
 }
 
-std::optional<Target> ChooseTarget(SlotCatalogue& catalogue, const PageState& state,
+std::optional<Target> ChooseTarget(SlotCatalogue& catalogue, const EditState& state,
                                    SaveHost& host, bool saveAs) {
   if (!saveAs && !state.packageFile.empty()) {
     const PromptAnswer answer =
@@ -65,13 +65,13 @@ std::string PackageFolderName(const std::string& packagePath) {
   return name;
 }
 
-bool IsPlaceholderCursor(int category, const IconSlot& slot) {
-  return category == category::kCursors &&
+bool IsPlaceholderCursor(Category category, const IconSlot& slot) {
+  return category == Category::Cursors &&
          FoldCase(slot.iconPath).find(kPlaceholderModule) != std::string::npos;
 }
 
 // The rules, in order, by which a slot is left out of the package.
-bool IsSkipped(int category, const IconSlot& slot, CatalogueView view, ShellQueries& shell) {
+bool IsSkipped(Category category, const IconSlot& slot, CatalogueView view, ShellQueries& shell) {
   if ((slot.flags & slotflag::kMissingImage) != 0) return true;
   if (view == CatalogueView::LocalUpdate ? IsPlaceholderCursor(category, slot)
                                          : !slot.IsChanged()) {
@@ -110,7 +110,7 @@ class PackageWriter {
         names_(mode, PackageName(location.packagePath)) {}
 
   void WriteSlots() {
-    for (int category = 0; category < kPackageCategoryCount; ++category) {
+    for (Category category : kPackageCategories) {
       for (CatalogueEntry& entry : catalogue_.Entries(category)) {
         if (IsSkipped(category, *entry.slot, view(), catalogue_.system().shell)) continue;
         WriteSlot(category, entry.name, *entry.slot);
@@ -129,10 +129,10 @@ class PackageWriter {
  private:
   CatalogueView view() const { return catalogue_.inputs().view; }
 
-  void WriteSlot(int category, const std::string& listName, IconSlot& slot) {
+  void WriteSlot(Category category, const std::string& listName, IconSlot& slot) {
     std::string name = listName;
     TranslateSlotName(name, SlotNameDirection::PackageForm, catalogue_.inputs().osVersion, view());
-    const bool cursor = category == category::kCursors;
+    const bool cursor = category == Category::Cursors;
     const std::string value =
         cursor ? names_.NextCursorValue(name, slot.iconPath) : names_.NextIconValue(name);
     const bool intoLibrary = !cursor && names_.mode() == SaveMode::IconLibrary;
@@ -166,9 +166,9 @@ class PackageWriter {
 // Copies the package built in the scratch folder over the package it replaces, loads it from
 // there and removes the scratch folder. Files of the old package that the new one does not
 // have stay; a scratch folder whose files did not all arrive is kept, so nothing is lost.
-void PutInPlace(SlotCatalogue& catalogue, PageState& state, PageEvents& events, SaveHost& host,
+void PutInPlace(SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events, SaveHost& host,
                 const SaveLocation& location) {
-  catalogue.ClearCategory(-1);
+  catalogue.ClearPackageCategories();
   host.CreateFolder(location.finalFolder);
   bool allCopied = true;
   for (const std::string& name : host.ListFiles(location.packageFolder)) {
@@ -211,7 +211,7 @@ SaveLocation PlanSaveLocation(const std::string& target, bool replaces,
   return location;
 }
 
-void SavePackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events, SaveHost& host,
+void SavePackage(SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events, SaveHost& host,
                  bool saveAs) {
   const std::optional<Target> target = ChooseTarget(catalogue, state, host, saveAs);
   if (!target) return;
@@ -219,10 +219,9 @@ void SavePackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
   host.ShowWaitCursor();
   const CatalogueView view = catalogue.inputs().view;
   if (view == CatalogueView::LocalUpdate) catalogue.BuildAll(true);
-  Registry& registry = catalogue.system().registry;
+  SettingsStore settings(catalogue.system().registry);
   IniStore& ini = catalogue.system().ini;
-  const SaveMode mode =
-      SaveModeFromSetting(registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, "Save Mode"));
+  const SaveMode mode = SaveModeFromSetting(settings.Number(Flag::SaveMode));
 
   const SaveLocation location = PlanSaveLocation(target->path, target->replaces, state.appPath);
   if (!location.finalFolder.empty()) {
@@ -233,12 +232,12 @@ void SavePackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events,
 
   const std::string& packagePath = location.packagePath;
   WriteSoftwareInfo(ini, packagePath,
-                    ThisSoftware(registry.ReadText(RegRoot::LocalMachine, kInstallKey, "Version")));
+                    ThisSoftware(settings.InstalledVersion()));
   if (target->replaces) {
     const std::string themesCopy = location.finalFolder + "\\" + FileName(packagePath);
     // A package kept outside the Themes folder has its information in its own file only.
     CopyPackageInfo(ini, HasPackageInfo(ini, themesCopy) ? themesCopy : target->path, packagePath);
-  } else if (registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, "Package Info") != 0 ||
+  } else if (settings.IsOn(Flag::PackageInfo) ||
              view == CatalogueView::PackageBuilder) {
     host.ShowPackageInfo(packagePath);
   }

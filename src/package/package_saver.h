@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/page_state.h"
+#include "catalogue/edit_state.h"
 #include "catalogue/slot_catalogue.h"
 
 namespace gd {
@@ -60,7 +60,7 @@ SaveLocation PlanSaveLocation(const std::string& target, bool replaces,
                               const std::string& appPath);
 
 // The main window's Save (saveAs false) and Save As.
-void SavePackage(SlotCatalogue& catalogue, PageState& state, PageEvents& events, SaveHost& host,
+void SavePackage(SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events, SaveHost& host,
                  bool saveAs);
 
 }  // namespace gd

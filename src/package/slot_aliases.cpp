@@ -73,10 +73,10 @@ void RewriteFirstMatch(std::string& name, const std::array<Alias, N>& table) {
   }
 }
 
-void RewriteToNewerSystemName(std::string& name, int osVersion) {
+void RewriteToNewerSystemName(std::string& name, Os osVersion) {
   for (const NewerName& row : kNewerSystemNames) {
     if (!EqualsIgnoreCase(name, row.name)) continue;
-    const std::string_view becomes = osVersion == os::kWindowsXp ? row.onXp : row.elsewhere;
+    const std::string_view becomes = osVersion == Os::WindowsXp ? row.onXp : row.elsewhere;
     if (!becomes.empty()) name = becomes;
     return;
   }
@@ -84,14 +84,14 @@ void RewriteToNewerSystemName(std::string& name, int osVersion) {
 
 }  // namespace
 
-void TranslateSlotName(std::string& name, SlotNameDirection direction, int osVersion,
+void TranslateSlotName(std::string& name, SlotNameDirection direction, Os osVersion,
                        CatalogueView view) {
   if (direction == SlotNameDirection::PackageForm) {
     RewriteFirstMatch(name, kPackageForm);
     return;
   }
-  const bool newerNames = osVersion == os::kWindowsMe || osVersion == os::kWindows2000 ||
-                          osVersion == os::kWindowsXp;
+  const bool newerNames = osVersion == Os::WindowsMe || osVersion == Os::Windows2000 ||
+                          osVersion == Os::WindowsXp;
   // A name rewritten here matches no row of the common table below, which is how "Shut Down"
   // becomes "Turn Off Computer..." on XP and "Shut Down..." everywhere else.
   if (view == CatalogueView::LocalUpdate && newerNames) RewriteToNewerSystemName(name, osVersion);

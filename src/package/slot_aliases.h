@@ -17,7 +17,7 @@ enum class SlotNameDirection {
 // no row names is left as it is. The system form depends on the Windows version (OsVersion
 // code) and the view: the Package Builder view keeps the older names of the start menu and
 // desktop so that its lists read the same on every system.
-void TranslateSlotName(std::string& name, SlotNameDirection direction, int osVersion,
+void TranslateSlotName(std::string& name, SlotNameDirection direction, Os osVersion,
                        CatalogueView view);
 
 }  // namespace gd

@@ -13,61 +13,63 @@ namespace gd {
 namespace {
 
 struct FillRow {
-  int targetCategory;
+  Category targetCategory;
   const char* targetName;
-  int sourceCategory;
+  Category sourceCategory;
   const char* sourceName;
 };
 
+using enum Category;
+
 // Rows run in order, so a slot one row fills can be the source of a later row.
-constexpr FillRow kFirstRow{0, "My Documents", 1, "Documents"};
+constexpr FillRow kFirstRow{Desktop, "My Documents", Start, "Documents"};
 // Windows XP only: its start menu shows the browser and mail client of the desktop.
 constexpr std::array<FillRow, 3> kXpRows{{
-    {1, "Internet", 0, "Internet Explorer"},
-    {1, "E-mail", 0, "Microsoft Outlook"},
-    {1, "E-mail", 0, "In Box"},
+    {Start, "Internet", Desktop, "Internet Explorer"},
+    {Start, "E-mail", Desktop, "Microsoft Outlook"},
+    {Start, "E-mail", Desktop, "In Box"},
 }};
 constexpr std::array<FillRow, 19> kOtherRows{{
-    {1, "Programs", 2, "Program Group"},
-    {1, "Favorites", 2, "Favorites"},
-    {1, "Documents", 0, "My Documents"},
-    {1, "Settings - Control Panel", 2, "Control Panel"},
-    {1, "Settings - Printers", 2, "Printers"},
-    {2, "Programs Group", 1, "Programs"},
-    {2, "Users Program Group", 2, "Program Group"},
-    {2, "Control Panel", 1, "Settings - Control Panel"},
-    {2, "Printers", 1, "Settings - Printers"},
-    {2, "Administrative Tools", 2, "Control Panel"},
-    {2, "Web Folders", 2, "ActiveX Cache"},
-    {2, "Network Connections", 2, "Web Folders"},
-    {2, "Favorites", 1, "Favorites"},
-    {3, "Floppy Drive 5\xBC", 3, "Floppy Drive 3\xBD"},
-    {3, "Floppy Drive 3\xBD", 3, "Floppy Drive 5\xBC"},
-    {3, "Network Drive (connected)", 3, "Hard Drive"},
-    {3, "Network Drive (offline)", 3, "Hard Drive"},
-    {4, "Network Service", 4, "Entire Network"},
-    {4, "Audio CD", 3, "CD-Rom Drive"},
+    {Start, "Programs", Folders, "Program Group"},
+    {Start, "Favorites", Folders, "Favorites"},
+    {Start, "Documents", Desktop, "My Documents"},
+    {Start, "Settings - Control Panel", Folders, "Control Panel"},
+    {Start, "Settings - Printers", Folders, "Printers"},
+    {Folders, "Programs Group", Start, "Programs"},
+    {Folders, "Users Program Group", Folders, "Program Group"},
+    {Folders, "Control Panel", Start, "Settings - Control Panel"},
+    {Folders, "Printers", Start, "Settings - Printers"},
+    {Folders, "Administrative Tools", Folders, "Control Panel"},
+    {Folders, "Web Folders", Folders, "ActiveX Cache"},
+    {Folders, "Network Connections", Folders, "Web Folders"},
+    {Folders, "Favorites", Start, "Favorites"},
+    {Drives, "Floppy Drive 5\xBC", Drives, "Floppy Drive 3\xBD"},
+    {Drives, "Floppy Drive 3\xBD", Drives, "Floppy Drive 5\xBC"},
+    {Drives, "Network Drive (connected)", Drives, "Hard Drive"},
+    {Drives, "Network Drive (offline)", Drives, "Hard Drive"},
+    {Others, "Network Service", Others, "Entire Network"},
+    {Others, "Audio CD", Drives, "CD-Rom Drive"},
 }};
 
 constexpr std::array<FillRow, 4> kQuickLaunchRows{{
-    {7, "Windows Explorer", 0, "My Computer"},
-    {7, "Internet Explorer", 0, "Internet Explorer"},
-    {7, "Outlook Express", 0, "In Box"},
-    {7, "Outlook Express", 1, "E-mail"},
+    {QuickLaunch, "Windows Explorer", Desktop, "My Computer"},
+    {QuickLaunch, "Internet Explorer", Desktop, "Internet Explorer"},
+    {QuickLaunch, "Outlook Express", Desktop, "In Box"},
+    {QuickLaunch, "Outlook Express", Start, "E-mail"},
 }};
 
 bool ContainsIgnoreCase(std::string_view text, std::string_view part) {
   return FoldCase(text).find(FoldCase(part)) != std::string::npos;
 }
 
-std::optional<std::size_t> FindTarget(const SlotCatalogue& catalogue, int category,
+std::optional<std::size_t> FindTarget(const SlotCatalogue& catalogue, Category category,
                                       std::string_view name) {
   const auto& entries = catalogue.Entries(category);
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (StartsWithIgnoreCase(entries[i].name, name)) return i;
   }
   // Quick Launch items are named after their shortcut files, which vary more.
-  if (category == category::kQuickLaunch) {
+  if (category == Category::QuickLaunch) {
     for (std::size_t i = 0; i < entries.size(); ++i) {
       if (ContainsIgnoreCase(entries[i].name, name)) return i;
     }
@@ -75,7 +77,7 @@ std::optional<std::size_t> FindTarget(const SlotCatalogue& catalogue, int catego
   return std::nullopt;
 }
 
-int Fill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
+int Fill(SlotCatalogue& catalogue, const IncludeFlags& include, CatalogueEvents& events,
          FillMarks& marks, const FillRow& row) {
   return SmartFill(catalogue, include, events, marks, row.targetCategory, row.targetName,
                    row.sourceCategory, row.sourceName);
@@ -84,29 +86,26 @@ int Fill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& even
 // When the package names the old desktop "In Box" that this system has no slot for, its
 // value still reaches the start menu's E-mail.
 void FillMailFromInBox(SlotCatalogue& catalogue, const IncludeFlags& include,
-                       PageEvents& events, FillMarks& marks, const std::string& packageFile) {
-  if (!include[category::kStart]) return;
-  const std::optional<std::size_t> item = FindItem(catalogue, category::kStart, "E-mail");
+                       CatalogueEvents& events, FillMarks& marks, const std::string& packageFile) {
+  if (!include[Index(Category::Start)]) return;
+  const std::optional<std::size_t> item = FindItem(catalogue, Category::Start, "E-mail");
   if (!item) return;
   std::string value;
-  if (!ReadIniValue(catalogue.system().ini, std::string(CategorySection(category::kDesktop)),
+  if (!ReadIniValue(catalogue.system().ini, std::string(CategorySection(Category::Desktop)),
                     "In Box", value, packageFile)) {
     return;
   }
-  if (marks.Has(*catalogue.Entries(category::kStart)[*item].slot)) return;
-  SetSlotFromValue(catalogue, events, category::kStart, *item, value, FolderOf(packageFile),
+  if (marks.Has(*catalogue.Entries(Category::Start)[*item].slot)) return;
+  SetSlotFromValue(catalogue, events, Category::Start, *item, value, FolderOf(packageFile),
                    &marks);
 }
 
 }  // namespace
 
-int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
-              FillMarks& marks, int targetCategory, std::string_view targetName, int sourceCategory,
-              std::string_view sourceName) {
-  if (targetCategory < 0 || targetCategory >= kCategoryCount) return 0;
-  if (sourceCategory < 0 || sourceCategory >= kCategoryCount) return 0;
-  if (targetCategory != category::kQuickLaunch &&
-      !include[static_cast<std::size_t>(targetCategory)]) {
+int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, CatalogueEvents& events,
+              FillMarks& marks, Category targetCategory, std::string_view targetName,
+              Category sourceCategory, std::string_view sourceName) {
+  if (targetCategory != Category::QuickLaunch && !include[Index(targetCategory)]) {
     return 0;
   }
   const std::optional<std::size_t> target = FindTarget(catalogue, targetCategory, targetName);
@@ -127,10 +126,10 @@ int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents&
   return 1;
 }
 
-void RunSmartLoad(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
+void RunSmartLoad(SlotCatalogue& catalogue, const IncludeFlags& include, CatalogueEvents& events,
                   FillMarks& marks, const std::string& packageFile) {
   Fill(catalogue, include, events, marks, kFirstRow);
-  if (catalogue.inputs().osVersion == os::kWindowsXp) {
+  if (catalogue.inputs().osVersion == Os::WindowsXp) {
     for (const FillRow& row : kXpRows) {
       if (Fill(catalogue, include, events, marks, row) == 0 && &row == &kXpRows.back()) {
         FillMailFromInBox(catalogue, include, events, marks, packageFile);
@@ -141,8 +140,8 @@ void RunSmartLoad(SlotCatalogue& catalogue, const IncludeFlags& include, PageEve
 }
 
 void RunQuickLaunchLoad(SlotCatalogue& catalogue, const IncludeFlags& include,
-                        PageEvents& events, FillMarks& marks) {
-  catalogue.BuildCategory(category::kQuickLaunch);
+                        CatalogueEvents& events, FillMarks& marks) {
+  catalogue.BuildCategory(Category::QuickLaunch);
   for (const FillRow& row : kQuickLaunchRows) Fill(catalogue, include, events, marks, row);
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/page_state.h"
+#include "catalogue/edit_state.h"
 #include "catalogue/slot_catalogue.h"
 #include "package/fill_marks.h"
 
@@ -17,17 +17,17 @@ namespace gd {
 // target is marked in turn. The target is the
 // first item whose name begins with `targetName`; the source the item named `sourceName`;
 // both case ignored. 1 when the target was set, else 0.
-int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
-              FillMarks& marks, int targetCategory, std::string_view targetName, int sourceCategory,
-              std::string_view sourceName);
+int SmartFill(SlotCatalogue& catalogue, const IncludeFlags& include, CatalogueEvents& events,
+              FillMarks& marks, Category targetCategory, std::string_view targetName,
+              Category sourceCategory, std::string_view sourceName);
 
 // The Smart Load table in its order, with the Windows XP fallback that gives the start
 // menu's E-mail the package's own desktop "In Box" value.
-void RunSmartLoad(SlotCatalogue& catalogue, const IncludeFlags& include, PageEvents& events,
+void RunSmartLoad(SlotCatalogue& catalogue, const IncludeFlags& include, CatalogueEvents& events,
                   FillMarks& marks, const std::string& packageFile);
 
 // Builds the Quick Launch list and fills its Explorer, browser and mail items.
 void RunQuickLaunchLoad(SlotCatalogue& catalogue, const IncludeFlags& include,
-                        PageEvents& events, FillMarks& marks);
+                        CatalogueEvents& events, FillMarks& marks);
 
 }  // namespace gd

@@ -5,12 +5,11 @@
 
 #include "platform/path_text.h"
 #include "platform/zip_library.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 
-std::string ZipLibraryTool::LibraryPath() {
-  return registry_.ReadText(RegRoot::LocalMachine, kZipLibraryKey, kZipLibraryValue);
-}
+std::string ZipLibraryTool::LibraryPath() { return SettingsStore(registry_).ZipLibraryPath(); }
 
 bool ZipLibraryTool::Unzip(const std::string& archive, const std::string& destination) {
   return UnzipArchive(LibraryPath(), prompt_, archive, destination);

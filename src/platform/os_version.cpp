@@ -3,18 +3,18 @@
 
 namespace gd {
 
-int OsVersionCode(unsigned platformId, unsigned major, unsigned minor) {
+Os OsVersionCode(unsigned platformId, unsigned major, unsigned minor) {
   if (platformId == kPlatformWindows95Family) {
-    if (minor < 10) return os::kWindows95;
-    if (minor == 90) return os::kWindowsMe;
-    return os::kWindows98;
+    if (minor < 10) return Os::Windows95;
+    if (minor == 90) return Os::WindowsMe;
+    return Os::Windows98;
   }
   if (platformId == kPlatformNtFamily) {
     // Every NT that is not 5.x (NT 4.0, but also Vista and later) is treated as NT 4.0.
-    if (major != 5) return os::kWindowsNt4;
-    return minor == 1 ? os::kWindowsXp : os::kWindows2000;
+    if (major != 5) return Os::WindowsNt4;
+    return minor == 1 ? Os::WindowsXp : Os::Windows2000;
   }
-  return os::kUnknown;
+  return Os::Unknown;
 }
 
 }  // namespace gd

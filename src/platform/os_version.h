@@ -3,24 +3,25 @@
 
 namespace gd {
 
-// OsVersion codes.
-namespace os {
-inline constexpr int kUnknown = 0;
-inline constexpr int kWindows95 = 1;
-inline constexpr int kWindows98 = 2;
-inline constexpr int kWindowsMe = 3;
-inline constexpr int kWindowsNt4 = 4;
-inline constexpr int kWindows2000 = 5;
-inline constexpr int kWindowsXp = 6;
-}  // namespace os
+// The Windows versions the program tells apart, with the codes the console tool takes; the
+// 95 family (95, 98, Me) comes before the NT family (NT 4.0, 2000, XP).
+enum class Os : int {
+  Unknown = 0,
+  Windows95 = 1,
+  Windows98 = 2,
+  WindowsMe = 3,
+  WindowsNt4 = 4,
+  Windows2000 = 5,
+  WindowsXp = 6,
+};
 
 // Platform identifiers of the version information (VER_PLATFORM_WIN32_WINDOWS, _NT).
 inline constexpr unsigned kPlatformWindows95Family = 1;
 inline constexpr unsigned kPlatformNtFamily = 2;
 
-int OsVersionCode(unsigned platformId, unsigned major, unsigned minor);
+Os OsVersionCode(unsigned platformId, unsigned major, unsigned minor);
 
 // The code of the running system (Windows only).
-int GetOsVersion();
+Os GetOsVersion();
 
 }  // namespace gd

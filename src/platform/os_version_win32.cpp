@@ -5,10 +5,10 @@
 
 namespace gd {
 
-int GetOsVersion() {
+Os GetOsVersion() {
   OSVERSIONINFOA info{};
   info.dwOSVersionInfoSize = sizeof info;
-  if (!GetVersionExA(&info)) return os::kUnknown;
+  if (!GetVersionExA(&info)) return Os::Unknown;
   return OsVersionCode(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
 }
 

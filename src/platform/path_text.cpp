@@ -18,8 +18,8 @@ std::string Cut(std::string_view text, std::size_t bufferSize) {
   return std::string(text.substr(0, bufferSize - 1));
 }
 
-// The decimal number at the start of `text` as the C library's atoi reads it, held to the
-// range of int instead of overflowing.
+}  // namespace
+
 int LeadingNumber(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
@@ -34,8 +34,6 @@ int LeadingNumber(std::string_view text) {
   if (value > INT_MAX) value = INT_MAX;
   return static_cast<int>(value);
 }
-
-}  // namespace
 
 PathParts SplitPath(std::string_view path) {
   PathParts parts;
@@ -129,7 +127,8 @@ std::string ExpandCatalogueVariables(std::string_view path, const PathContext& c
     std::string result = context.programFilesDir;
     if (result.empty() || result == "ERROR") result = "c:\\program files";
     result += '\\';
-    const bool windows95Family = context.osVersion >= 1 && context.osVersion <= 3;
+    const bool windows95Family =
+        context.osVersion >= Os::Windows95 && context.osVersion <= Os::WindowsMe;
     if (!windows95Family) result += "Windows NT\\";
     result += "Accessories";
     return result + std::string(path.substr(kAccessories.size()));

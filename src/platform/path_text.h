@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/os_version.h"
+
 namespace gd {
 
 inline constexpr std::size_t kMaxPath = 260;  // buffer size; paths hold at most 259 characters
@@ -14,7 +16,7 @@ struct PathContext {
   std::string windowsDir;       // WindowsDir
   std::string systemDir;        // SystemDir
   std::string programFilesDir;  // "ProgramFilesDir", or "ERROR" when it cannot be read
-  int osVersion = 0;            // OsVersion code
+  Os osVersion = Os::Unknown;            // OsVersion code
 };
 
 // The four parts of a path as the platform's _splitpath gives them (each cut to its buffer:
@@ -38,6 +40,10 @@ bool FitsPathBuffer(std::string_view path);
 
 // Splits an icon reference in place: leaves the plain path in `text` and returns the index.
 // `windowsDir` may be empty, then `context.windowsDir` stands for "%SystemRoot%".
+// The decimal number at the start of `text` as the C library's atoi reads it (blanks, a
+// sign, digits; 0 when there are none), held to the range of int instead of overflowing.
+int LeadingNumber(std::string_view text);
+
 int ParseIconRef(std::string& text, std::string_view windowsDir, const PathContext& context);
 std::string ExpandCatalogueVariables(std::string_view path, const PathContext& context);
 // "%s,%d": the text of an icon reference.

@@ -15,34 +15,28 @@ bool IsTextType(std::uint32_t type) {
 
 }  // namespace
 
-long Registry::ReadRegString(RegRoot root, std::string_view key, std::string_view name,
-                             std::string& out) {
+std::string Registry::ReadText(RegRoot root, std::string_view key, std::string_view name) {
   std::array<std::uint8_t, kTextBufferSize> buffer{};
   const auto result = backend_.QueryValue(root, key, name, buffer);
   if (result.error != regerr::kSuccess || !IsTextType(result.type)) {
-    out = kRegTextSentinel;
-    return result.error != regerr::kSuccess ? result.error : regerr::kInvalidParameter;
+    return std::string(kRegTextSentinel);
   }
   // The value's bytes up to the first NUL; a value that fills the buffer without one is cut
   // at the buffer's last byte so that it always stays a text of at most 259 characters.
   const std::size_t copied = std::min<std::size_t>(result.size, buffer.size() - 1);
   const auto* begin = reinterpret_cast<const char*>(buffer.data());
-  out.assign(begin, strnlen(begin, copied));
-  return regerr::kSuccess;
+  return std::string(begin, strnlen(begin, copied));
 }
 
-long Registry::ReadRegNumber(RegRoot root, std::string_view key, std::string_view name,
-                             std::uint32_t& out) {
+std::uint32_t Registry::ReadNumber(RegRoot root, std::string_view key, std::string_view name) {
   std::array<std::uint8_t, 4> buffer{};
   const auto result = backend_.QueryValue(root, key, name, buffer);
   if (result.error != regerr::kSuccess || result.type != regtype::kDword ||
       result.size != buffer.size()) {
-    out = kRegNumberSentinel;
-    return result.error != regerr::kSuccess ? result.error : regerr::kInvalidParameter;
+    return kRegNumberSentinel;
   }
-  out = std::uint32_t{buffer[0]} | std::uint32_t{buffer[1]} << 8 |
-        std::uint32_t{buffer[2]} << 16 | std::uint32_t{buffer[3]} << 24;
-  return regerr::kSuccess;
+  return std::uint32_t{buffer[0]} | std::uint32_t{buffer[1]} << 8 |
+         std::uint32_t{buffer[2]} << 16 | std::uint32_t{buffer[3]} << 24;
 }
 
 long Registry::ReadRegFirstByte(RegRoot root, std::string_view key, std::string_view name,
@@ -62,8 +56,8 @@ long Registry::WriteValue(RegRoot root, std::string_view key, std::string_view n
   const auto first = backend_.SetValue(root, key, name, type, data);
   if (first.openError == regerr::kSuccess) return first.setError;
   if (first.openError == regerr::kAccessDenied) return regerr::kAccessDenied;
-  // The key is missing: create it with its parents and write once more. The caller still
-  // learns that the key had to be made, from the first opening's error.
+  // The key is missing: create it with its parents and write once more. The caller learns
+  // from the first opening's error that the key had to be made, whatever the retry gave.
   CreateRegKey(root, key);
   backend_.SetValue(root, key, name, type, data);
   return first.openError;
@@ -107,16 +101,5 @@ int Registry::ListRegSubkeys(RegRoot root, std::string_view key, TextList& out) 
   return 1;
 }
 
-std::string Registry::ReadText(RegRoot root, std::string_view key, std::string_view name) {
-  std::string text;
-  ReadRegString(root, key, name, text);
-  return text;
-}
-
-std::uint32_t Registry::ReadNumber(RegRoot root, std::string_view key, std::string_view name) {
-  std::uint32_t number = 0;
-  ReadRegNumber(root, key, name, number);
-  return number;
-}
 
 }  // namespace gd

@@ -75,11 +75,13 @@ class Registry {
   static constexpr std::size_t kTextBufferSize = 260;
   static constexpr std::size_t kFirstByteBufferSize = 100;
 
-  long ReadRegString(RegRoot root, std::string_view key, std::string_view name, std::string& out);
+  // A text value of at most 259 characters, or "ERROR" when it is missing or no text.
+  std::string ReadText(RegRoot root, std::string_view key, std::string_view name);
+  // A REG_DWORD value, or 10 when it is missing or of another type.
+  std::uint32_t ReadNumber(RegRoot root, std::string_view key, std::string_view name);
+
   long WriteRegString(RegRoot root, std::string_view key, std::string_view name,
                       std::string_view text);
-  long ReadRegNumber(RegRoot root, std::string_view key, std::string_view name,
-                     std::uint32_t& out);
   long WriteRegNumber(RegRoot root, std::string_view key, std::string_view name,
                       std::uint32_t value);
   long ReadRegFirstByte(RegRoot root, std::string_view key, std::string_view name,
@@ -89,10 +91,6 @@ class Registry {
   long DeleteRegValue(RegRoot root, std::string_view key, std::string_view name);
   int RegKeyExists(RegRoot root, std::string_view key);
   int ListRegSubkeys(RegRoot root, std::string_view key, TextList& out);
-
-  // Conveniences for callers that only want the value.
-  std::string ReadText(RegRoot root, std::string_view key, std::string_view name);
-  std::uint32_t ReadNumber(RegRoot root, std::string_view key, std::string_view name);
 
  private:
   long WriteValue(RegRoot root, std::string_view key, std::string_view name, std::uint32_t type,

@@ -12,6 +12,6 @@ std::string WindowsDirectory();
 std::string SystemDirectory();
 // "ProgramFilesDir" of the machine's CurrentVersion key; "ERROR" when it cannot be read.
 std::string ProgramFilesDirectory(Registry& registry);
-PathContext SystemPathContext(Registry& registry, int osVersion);
+PathContext SystemPathContext(Registry& registry, Os osVersion);
 
 }  // namespace gd

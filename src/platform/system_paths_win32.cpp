@@ -22,7 +22,7 @@ std::string ProgramFilesDirectory(Registry& registry) {
                            "ProgramFilesDir");
 }
 
-PathContext SystemPathContext(Registry& registry, int osVersion) {
+PathContext SystemPathContext(Registry& registry, Os osVersion) {
   return PathContext{WindowsDirectory(), SystemDirectory(), ProgramFilesDirectory(registry),
                      osVersion};
 }

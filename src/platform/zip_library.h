@@ -7,17 +7,13 @@
 
 namespace gd {
 
-// Where the product family keeps the library's path: a text under HKEY_LOCAL_MACHINE.
-inline constexpr const char* kZipLibraryKey = "SOFTWARE\\Quillmoor\\Vantafold";
-inline constexpr const char* kZipLibraryValue = "VFZip";
-
 // The text of the load failure, shown with the caption "Error" and the exclamation icon.
 inline constexpr const char* kZipLibraryLoadError =
     "Error: Failed to load VFZip.dll.\n\nPlease reinstall the application to correct this "
     "problem.";
 
 // What an unpacking came to: the library's result code (0 success, -1 when the library could
-// not be loaded or lacks "UnZipFiles", else a code of companions/vfzip/vfzip.h) and, on
+// not be loaded or lacks "UnZipFiles", else a code of companions/include/vfzip.h) and, on
 // failure, a sentence saying why, naming the refused entry where there is one.
 struct UnzipOutcome {
   int code = 0;

@@ -1,7 +1,7 @@
 // VFZip.dll through LoadLibraryA and GetProcAddress, freed again after every call.
 #include "platform/zip_library.h"
 
-#include "companions/vfzip/vfzip.h"
+#include "companions/include/vfzip.h"
 #include "platform/unique_handle.h"
 
 #include <windows.h>

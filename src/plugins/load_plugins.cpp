@@ -6,6 +6,7 @@
 #include "platform/path_text.h"
 #include "plugins/plugin_manager.h"
 #include "plugins/plugins.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -30,15 +31,15 @@ void RefusePlugin(SlotCatalogue& catalogue, const std::string& fileName) {
 
 }  // namespace
 
-void LoadPlugins(SlotCatalogue& catalogue, std::string_view location, int category) {
+void LoadPlugins(SlotCatalogue& catalogue, std::string_view location, Category category) {
   CatalogueSystem& system = catalogue.system();
-  const int osVersion = catalogue.inputs().osVersion;
+  const Os osVersion = catalogue.inputs().osVersion;
   const std::string section(kPluginSection);
   const auto files = system.shell.FindFiles(PluginFolder(catalogue.inputs().appPath),
                                             std::string(kPluginPattern), false);
   for (const auto& path : files) {
     const std::string fileName = FileName(path);
-    if (!IsPluginEnabled(system.registry, fileName)) continue;
+    if (!SettingsStore(system.registry).IsPluginEnabled(fileName)) continue;
 
     std::string where;
     ReadIniValue(system.ini, section, "Location", where, path);
@@ -61,7 +62,7 @@ void LoadPlugins(SlotCatalogue& catalogue, std::string_view location, int catego
         continue;
       }
       // Windows 2000 and XP keep the user's desktop object icons under Explorer's own key.
-      const bool explorerKey = osVersion == 5 || osVersion == 6;
+      const bool explorerKey = osVersion == Os::Windows2000 || osVersion == Os::WindowsXp;
       key = std::string(explorerKey ? kExplorerClsid : kClassesClsid) + clsid;
     } else if (where == "1") {
       if (!system.registry.RegKeyExists(RegRoot::LocalMachine,

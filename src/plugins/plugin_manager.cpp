@@ -2,10 +2,10 @@
 #include "plugins/plugin_manager.h"
 
 #include <algorithm>
-#include <climits>
 
 #include "platform/path_text.h"
 #include "platform/text_case.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -20,30 +20,6 @@ std::string PluginFolder(std::string_view appPath) {
   return RemoveTrailingBackslash(appPath) + "\\Plugins";
 }
 
-bool IsPluginEnabled(Registry& registry, std::string_view fileName) {
-  if (fileName.empty()) return false;
-  return registry.ReadText(RegRoot::CurrentUser, kPluginsKey, fileName) != kRegTextSentinel;
-}
-
-int LeadingNumber(std::string_view text) {
-  std::size_t at = 0;
-  while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
-  bool negative = false;
-  if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
-    negative = text[at] == '-';
-    ++at;
-  }
-  long long value = 0;
-  for (; at < text.size() && text[at] >= '0' && text[at] <= '9'; ++at) {
-    value = value * 10 + (text[at] - '0');
-    if (value > INT_MAX) {  // a number too large for an index saturates rather than wraps
-      value = static_cast<long long>(INT_MAX) + (negative ? 1 : 0);
-      break;
-    }
-  }
-  return static_cast<int>(negative ? -value : value);
-}
-
 PluginManager::PluginManager(Registry& registry, IniStore& ini, ShellQueries& shell,
                              std::string appPath)
     : registry_(registry), ini_(ini), shell_(shell), appPath_(std::move(appPath)) {}
@@ -52,7 +28,7 @@ std::vector<PluginItem> PluginManager::ListPlugins() {
   std::vector<PluginItem> items;
   for (const auto& path : shell_.FindFiles(PluginFolder(appPath_), std::string(kPluginPattern),
                                            false)) {
-    items.push_back({FileTitle(path), IsPluginEnabled(registry_, FileName(path))});
+    items.push_back({FileTitle(path), SettingsStore(registry_).IsPluginEnabled(FileName(path))});
   }
   std::stable_sort(items.begin(), items.end(), TitleBefore);
   return items;
@@ -86,14 +62,8 @@ int PluginManager::Install(std::vector<PluginItem>& items, const std::string& ch
 }
 
 void PluginManager::SaveChoices(const std::vector<PluginItem>& items) {
-  for (const auto& item : items) {
-    const std::string valueName = item.title + ".gdp";
-    if (item.enabled) {
-      registry_.WriteRegString(RegRoot::CurrentUser, kPluginsKey, valueName, "");
-    } else {
-      registry_.DeleteRegValue(RegRoot::CurrentUser, kPluginsKey, valueName);
-    }
-  }
+  SettingsStore settings(registry_);
+  for (const auto& item : items) settings.SetPluginEnabled(item.title + ".gdp", item.enabled);
 }
 
 }  // namespace gd

@@ -13,8 +13,6 @@
 
 namespace gd {
 
-// One value per enabled plugin, named with its file name (with ".gdp"), with empty data.
-inline constexpr std::string_view kPluginsKey = "Software\\Quillmoor\\Glimmerdeck\\Plugins";
 // The section of a plugin file that holds every key.
 inline constexpr std::string_view kPluginSection = "Application Info";
 inline constexpr std::string_view kPluginPattern = "*.gdp";
@@ -24,10 +22,6 @@ inline constexpr std::string_view kInstallPluginTitle = "Install Plugin";
 
 // "<AppPath>\Plugins", without a final backslash.
 std::string PluginFolder(std::string_view appPath);
-// True when the enabled list has a value for this plugin file name (such as "Tool.gdp").
-bool IsPluginEnabled(Registry& registry, std::string_view fileName);
-// The leading decimal number of an INI text as atoi reads it: 0 when there is none.
-int LeadingNumber(std::string_view text);
 
 // One line of the Plugins dialog: the file title and its tick.
 struct PluginItem {

@@ -9,6 +9,7 @@
 #include "platform/path_text.h"
 #include "platform/text_case.h"
 #include "system/backup_files.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -55,7 +56,7 @@ bool IsFilePlace(const std::string& keyPath) {
 
 class Applier {
  public:
-  Applier(SlotCatalogue& catalogue, PageState& page, SystemEffects& effects,
+  Applier(SlotCatalogue& catalogue, EditState& page, SystemEffects& effects,
           const ApplyOptions& options)
       : system_(catalogue.system()),
         inputs_(catalogue.inputs()),
@@ -63,8 +64,8 @@ class Applier {
         effects_(effects),
         options_(options) {}
 
-  void Slot(int category, const std::string& name, IconSlot& slot) {
-    if (category == category::kQuickLaunch) {
+  void Slot(Category category, const std::string& name, IconSlot& slot) {
+    if (category == Category::QuickLaunch) {
       QuickLaunch(name, slot);
       return;
     }
@@ -74,8 +75,8 @@ class Applier {
   }
 
  private:
-  static std::string ValueText(int category, const IconSlot& slot) {
-    if (category != category::kCursors) return MakeIconRef(slot.iconPath, slot.iconIndex);
+  static std::string ValueText(Category category, const IconSlot& slot) {
+    if (category != Category::Cursors) return MakeIconRef(slot.iconPath, slot.iconIndex);
     // The program's own executable is the placeholder for Windows' own cursor.
     return EndsWithIgnoreCase(slot.iconPath, ".exe") ? std::string() : slot.iconPath;
   }
@@ -89,7 +90,7 @@ class Applier {
   // The second places some slots have, by name; the first rule that matches is taken.
   void ExtraWrites(const std::string& name, const IconSlot& slot, const std::string& text) {
     Registry& registry = system_.registry;
-    const int os = inputs_.osVersion;
+    const Os os = inputs_.osVersion;
     if (StartsWithIgnoreCase(name, "Recycle Bin")) {
       const bool empty = EqualsIgnoreCase(name, "Recycle Bin (empty)");
       registry.WriteRegString(RegRoot::LocalMachine, kShellIconsKey, empty ? "31" : "32", text);
@@ -101,17 +102,17 @@ class Applier {
       if (EqualsIgnoreCase(state, shown))
         registry.WriteRegString(*slot.rootKey, slot.keyPath, "", text);
     } else if (name == "Url History") {
-      if (os != os::kWindowsMe && os != os::kWindows2000) return;
+      if (os != Os::WindowsMe && os != Os::Windows2000) return;
       const std::string recent =
           registry.ReadText(RegRoot::CurrentUser, kShellFoldersKey, "Recent");
       if (!Unset(recent)) WriteShellClassInfo(recent + "\\desktop.ini", slot);
     } else if (name == "Internet Document") {
-      if (os != os::kWindows2000 && os != os::kWindowsXp) return;
+      if (os != Os::Windows2000 && os != Os::WindowsXp) return;
       if (!inputs_.ieVersion.starts_with('6')) return;
       registry.WriteRegString(RegRoot::ClassesRoot, kOldHtmlIconKey, "", text);
       page_.needCacheRebuild = true;
     } else if (name == "CD-ROM Drive") {
-      if (os != os::kWindowsXp) return;
+      if (os != Os::WindowsXp) return;
       // Per-letter CD-ROM icons go back to the system's CD-ROM icon so the class icon shows.
       const std::string systemIcon = inputs_.paths.systemDir + "\\shell32.dll,11";
       for (const std::string& root : system_.shell.DriveRoots()) {
@@ -128,12 +129,12 @@ class Applier {
                                 MakeIconRef(slot.defaultPath, slot.defaultIndex));
       }
     } else if (name == "Scheduled Tasks") {
-      if (os != os::kWindowsXp) return;
+      if (os != Os::WindowsXp) return;
       registry.WriteRegString(RegRoot::CurrentUser, kScheduledTasksKey, "", text);
     }
   }
 
-  void MainWrite(int category, const IconSlot& slot, const std::string& text) {
+  void MainWrite(Category category, const IconSlot& slot, const std::string& text) {
     if ((slot.flags & slotflag::kAddedFormat) != 0) {
       AddedFileType(slot, text);
     } else if (IsFilePlace(slot.keyPath)) {
@@ -158,14 +159,14 @@ class Applier {
     registry.WriteRegString(RegRoot::ClassesRoot, key, "", text);
   }
 
-  void RegistryValue(int category, const IconSlot& slot, const std::string& text) {
+  void RegistryValue(Category category, const IconSlot& slot, const std::string& text) {
     Registry& registry = system_.registry;
     registry.WriteRegString(*slot.rootKey, slot.keyPath, slot.valueName, text);
     // "Shell Icons" values are named by the image they replace in the system image lists; a
     // negative number names no image (the list would append one instead).
     const int image = LeadingNumber(slot.valueName);
     if (image > 0) effects_.ReplaceSystemImage(image, slot.iconPath, slot.iconIndex);
-    if (category == category::kDrives && options_.individualDriveMode &&
+    if (category == Category::Drives && options_.individualDriveMode &&
         SamePlace(slot.iconPath, slot.iconIndex, slot.defaultPath, slot.defaultIndex) &&
         EndsWithIgnoreCase(slot.keyPath, kDefaultIconSuffix)) {
       // A letter back at its default falls back to the icon of its drive type.
@@ -193,7 +194,7 @@ class Applier {
 
   CatalogueSystem& system_;
   const CatalogueInputs& inputs_;
-  PageState& page_;
+  EditState& page_;
   SystemEffects& effects_;
   const ApplyOptions& options_;
 };
@@ -205,17 +206,17 @@ std::string ShortcutFailedMessage(const std::string& name) {
          ".lnk'.\n\nMake sure the shortcut file is not currupt and is not set to read-only.";
 }
 
-int ApplyToSystem(SlotCatalogue& catalogue, PageState& page, PageEvents& events,
+int ApplyToSystem(SlotCatalogue& catalogue, EditState& page, CatalogueEvents& events,
                   SystemEffects& effects, const ApplyOptions& options) {
   if (!page.pendingChanges) return 0;
   Applier applier(catalogue, page, effects, options);
   int written = 0;
-  for (int category = 0; category < kCategoryCount; ++category) {
+  for (Category category : kAllCategories) {
     auto& entries = catalogue.Entries(category);
     for (std::size_t item = 0; item < entries.size(); ++item) {
       IconSlot& slot = *entries[item].slot;
       if (!slot.IsChanged()) continue;
-      if (!slot.iconPath.empty() || category == category::kCursors) {
+      if (!slot.iconPath.empty() || category == Category::Cursors) {
         applier.Slot(category, entries[item].name, slot);
         slot.currentPath = slot.iconPath;
         slot.currentIndex = slot.iconIndex;
@@ -229,11 +230,10 @@ int ApplyToSystem(SlotCatalogue& catalogue, PageState& page, PageEvents& events,
       events.SlotRefreshed(category, static_cast<int>(item));
     }
   }
-  events.CategoryRepainted(page.categoryOnShow);
+  events.ListsChanged();
   effects.NotifyAssociationsChanged();
   effects.ReloadCursors();
-  catalogue.system().registry.WriteRegString(RegRoot::CurrentUser, kProgramKey, "Theme",
-                                             page.packageFile);
+  SettingsStore(catalogue.system().registry).WriteText(TextSetting::Theme, page.packageFile);
   page.pendingChanges = false;
   return written;
 }

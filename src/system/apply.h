@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "catalogue/page_state.h"
+#include "catalogue/edit_state.h"
 #include "catalogue/slot_catalogue.h"
 #include "system/system_effects.h"
 
@@ -35,7 +35,7 @@ std::string ShortcutFailedMessage(const std::string& name);
 // program does not know what such a place held before, so removing its value could take away
 // an icon that is not ours, and writing ",<index>" would give the shell a reference to no
 // file. Cursors are the exception by design: their empty value is Windows' own cursor.
-int ApplyToSystem(SlotCatalogue& catalogue, PageState& page, PageEvents& events,
+int ApplyToSystem(SlotCatalogue& catalogue, EditState& page, CatalogueEvents& events,
                   SystemEffects& effects, const ApplyOptions& options);
 
 }  // namespace gd

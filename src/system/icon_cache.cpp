@@ -3,22 +3,22 @@
 
 #include "platform/os_version.h"
 #include "platform/program_identity.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
 
 constexpr std::string_view kInternetExplorerKey = "SOFTWARE\\Microsoft\\Internet Explorer";
-constexpr std::string_view kRebuildWarning1Value = "Rebuild Warning 1";
-constexpr std::string_view kRebuildWarning2Value = "Rebuild Warning 2";
 
 // A warning that the user switches off for good by answering Cancel; either answer goes on.
-void WarnUnlessSwitchedOff(Registry& registry, Prompt& prompt, std::string_view value,
+void WarnUnlessSwitchedOff(Registry& registry, Prompt& prompt, Flag warning,
                            std::string_view text) {
-  if (registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, value) == 0) return;
+  SettingsStore settings(registry);
+  if (!settings.IsOn(warning)) return;
   const PromptRequest request{std::string(text), kAppTitle, PromptIcon::Information,
                               PromptButtons::OkCancel};
   if (prompt.Ask(request) == PromptAnswer::Cancel) {
-    registry.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, value, 0);
+    settings.SetFlag(warning, false);
   }
 }
 
@@ -28,23 +28,23 @@ void WarnOnWindowsNt4(const CatalogueInputs& inputs, const IconCacheServices& se
   const std::string ieVersion =
       services.registry.ReadText(RegRoot::LocalMachine, kInternetExplorerKey, "Version");
   if (!ieVersion.empty() && ieVersion[0] == '5') {
-    WarnUnlessSwitchedOff(services.registry, services.prompt, kRebuildWarning1Value,
+    WarnUnlessSwitchedOff(services.registry, services.prompt, Flag::RebuildWarning1,
                           kRebuildWarning1Text);
   } else if (HasNewShell(inputs.osVersion, inputs.paths.systemDir, services.shell)) {
-    WarnUnlessSwitchedOff(services.registry, services.prompt, kRebuildWarning2Value,
+    WarnUnlessSwitchedOff(services.registry, services.prompt, Flag::RebuildWarning2,
                           kRebuildWarning2Text);
   }
 }
 
 }  // namespace
 
-bool HasNewShell(int osVersion, const std::string& systemDir, ShellQueries& shell) {
-  if (osVersion != os::kWindows95 && osVersion != os::kWindowsNt4) return true;
+bool HasNewShell(Os osVersion, const std::string& systemDir, ShellQueries& shell) {
+  if (osVersion != Os::Windows95 && osVersion != Os::WindowsNt4) return true;
   return IsNewShell(osVersion, shell.IconCount(systemDir + "\\shell32.dll"));
 }
 
 int RebuildIconCache(const CatalogueInputs& inputs, const IconCacheServices& services) {
-  if (inputs.osVersion == os::kWindowsNt4) WarnOnWindowsNt4(inputs, services);
+  if (inputs.osVersion == Os::WindowsNt4) WarnOnWindowsNt4(inputs, services);
 
   const auto library =
       services.rebuilder.Load(inputs.appPath + "\\" + std::string(kRefreshHookFileName));
@@ -54,7 +54,7 @@ int RebuildIconCache(const CatalogueInputs& inputs, const IconCacheServices& ser
     return 0;
   }
   // On XP the rebuild only takes when it runs inside the shell's own process.
-  if (inputs.osVersion == os::kWindowsXp) {
+  if (inputs.osVersion == Os::WindowsXp) {
     library->RunShellHook();
   } else {
     library->CallRebuildIcons();

@@ -66,7 +66,7 @@ struct IconCacheServices {
 
 // True unless the system is Windows 95 or NT 4.0 without a later shell library, which holds
 // at least 78 icons.
-bool HasNewShell(int osVersion, const std::string& systemDir, ShellQueries& shell);
+bool HasNewShell(Os osVersion, const std::string& systemDir, ShellQueries& shell);
 
 // Uses the Windows version, the system directory and the application directory of `inputs`.
 // 1 when the library was loaded and driven, 0 when it could not be loaded (after telling the

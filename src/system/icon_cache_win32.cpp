@@ -2,7 +2,7 @@
 // and hands it the hook handle through the shared block "GlimmerdeckHook".
 #include "system/icon_cache_win32.h"
 
-#include "companions/refreshhook/refreshhook.h"
+#include "companions/include/refreshhook_win32.h"
 #include "platform/unique_handle.h"
 
 #include <windows.h>

@@ -3,6 +3,7 @@
 #include "system/restore.h"
 
 #include "platform/os_version.h"
+#include "settings/settings_store.h"
 
 namespace gd {
 namespace {
@@ -14,7 +15,7 @@ bool Confirmed(SlotCatalogue& catalogue, const char* question) {
   return answer == PromptAnswer::Yes;
 }
 
-void RestoreCategory(SlotCatalogue& catalogue, PageEvents& events, int category) {
+void RestoreCategory(SlotCatalogue& catalogue, CatalogueEvents& events, Category category) {
   auto& entries = catalogue.Entries(category);
   for (std::size_t item = 0; item < entries.size(); ++item) {
     IconSlot& slot = *entries[item].slot;
@@ -27,7 +28,7 @@ void RestoreCategory(SlotCatalogue& catalogue, PageEvents& events, int category)
 
 }  // namespace
 
-void RestoreAllIcons(SlotCatalogue& catalogue, PageState& page, PageEvents& events, bool quiet,
+void RestoreAllIcons(SlotCatalogue& catalogue, EditState& page, CatalogueEvents& events, bool quiet,
                      bool includedOnly) {
   if (!quiet) {
     if (!Confirmed(catalogue, kRestoreIconsQuestion)) return;
@@ -35,32 +36,31 @@ void RestoreAllIcons(SlotCatalogue& catalogue, PageState& page, PageEvents& even
     events.TitleChanged();
   }
   catalogue.BuildAll(false);
-  for (int category = category::kDesktop; category <= category::kFiles; ++category) {
-    if (includedOnly && !page.include[static_cast<std::size_t>(category)]) continue;
+  for (Category category : kPackageCategories) {
+    if (category == Category::Cursors) continue;  // restored on their own
+    if (includedOnly && !page.include[Index(category)]) continue;
     RestoreCategory(catalogue, events, category);
   }
-  // Missing reads as 10, which is on.
-  if (catalogue.system().registry.ReadNumber(RegRoot::CurrentUser, kProgramKey,
-                                             "Restore Icons Launch") != 0) {
-    catalogue.BuildCategory(category::kQuickLaunch);
-    RestoreCategory(catalogue, events, category::kQuickLaunch);
+  if (SettingsStore(catalogue.system().registry).IsOn(Flag::RestoreIconsLaunch)) {
+    catalogue.BuildCategory(Category::QuickLaunch);
+    RestoreCategory(catalogue, events, Category::QuickLaunch);
   }
-  if (page.categoryOnShow != category::kCursors) events.CategoryRepainted(page.categoryOnShow);
-  const int os = catalogue.inputs().osVersion;
-  if (os == os::kWindowsNt4 || os == os::kWindows2000 || os == os::kWindowsXp) {
+  events.ListsChanged();
+  const Os os = catalogue.inputs().osVersion;
+  if (os == Os::WindowsNt4 || os == Os::Windows2000 || os == Os::WindowsXp) {
     page.needCacheRebuild = true;
   }
   events.ApplyEnabled();
   page.pendingChanges = true;
 }
 
-void RestoreAllCursors(SlotCatalogue& catalogue, PageState& page, PageEvents& events, bool quiet,
+void RestoreAllCursors(SlotCatalogue& catalogue, EditState& page, CatalogueEvents& events, bool quiet,
                        bool includedOnly) {
   if (!quiet && !Confirmed(catalogue, kRestoreCursorsQuestion)) return;
-  if (includedOnly && !page.include[category::kCursors]) return;
-  catalogue.BuildCategory(category::kCursors);
-  RestoreCategory(catalogue, events, category::kCursors);
-  if (page.categoryOnShow == category::kCursors) events.CategoryRepainted(category::kCursors);
+  if (includedOnly && !page.include[Index(Category::Cursors)]) return;
+  catalogue.BuildCategory(Category::Cursors);
+  RestoreCategory(catalogue, events, Category::Cursors);
+  events.ListsChanged();
   events.ApplyEnabled();
   page.pendingChanges = true;
 }

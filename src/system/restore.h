@@ -2,7 +2,7 @@
 // next Apply writes; the system itself is not touched here.
 #pragma once
 
-#include "catalogue/page_state.h"
+#include "catalogue/edit_state.h"
 #include "catalogue/slot_catalogue.h"
 
 namespace gd {
@@ -25,14 +25,14 @@ inline constexpr const char* kRestoreCursorsQuestion =
 // A slot without a default (an added file type with no backup entry, "Zip File" where
 // Windows has no zip icon) is left as it is: there is nothing to give back, and an empty
 // pending icon would only be refused by Apply.
-void RestoreAllIcons(SlotCatalogue& catalogue, PageState& page, PageEvents& events, bool quiet,
+void RestoreAllIcons(SlotCatalogue& catalogue, EditState& page, CatalogueEvents& events, bool quiet,
                      bool includedOnly);
 
 // The same for the cursors: unless quiet, asks first (`packageFile` stays); with
 // `includedOnly` and the Cursors switch off it does nothing at all. Builds the cursor list,
 // restores each slot to its default, repaints when the cursors are on show, enables Apply
 // and sets `pendingChanges`. Leaves `needCacheRebuild` alone.
-void RestoreAllCursors(SlotCatalogue& catalogue, PageState& page, PageEvents& events, bool quiet,
+void RestoreAllCursors(SlotCatalogue& catalogue, EditState& page, CatalogueEvents& events, bool quiet,
                        bool includedOnly);
 
 }  // namespace gd

@@ -10,7 +10,7 @@ using Mode = CommandLineMode;
 
 TEST(CommandLine, EveryKeywordWithEitherPrefixInAnyCaseAndTheLastOfEachWins) {
   const std::pair<const char*, Mode> table[] = {
-      {"install", Mode::Install}, {"uninstall", Mode::Uninstall}, {"a", Mode::A}, {"E", Mode::E}, {"z", Mode::Z},
+      {"install", Mode::Install}, {"uninstall", Mode::Uninstall}, {"a", Mode::LegacyLoadAndApply}, {"E", Mode::ReservedE}, {"z", Mode::ReservedZ},
       {"cache", Mode::RebuildCache}, {"REBUILD", Mode::RebuildCache}, {"backup", Mode::Backup}, {"restore", Mode::Restore},
       {"r", Mode::RestoreDefaults}, {"Default", Mode::RestoreDefaults}, {"install2", Mode::Install2},
       {"explorer", Mode::Explorer}, {"Lt", Mode::LoadAndApply}, {"default2", Mode::RestoreDefaultsNoRebuild}};

@@ -28,12 +28,12 @@ class BuilderRules : public BuilderTest {
 };
 
 TEST_F(BuilderRules, AListThatHasItemsIsLeftAsItIs) {
-  for (int c = 0; c < kCategoryCount; ++c) {
-    EXPECT_FALSE(Build(c, os::kWindowsXp).empty()) << c;
-    MakeCatalogue(VersionInputs(os::kWindowsXp));
+  for (Category c : kAllCategories) {
+    EXPECT_FALSE(Build(c, Os::WindowsXp).empty()) << c;
+    MakeCatalogue(VersionInputs(Os::WindowsXp));
     catalogue->AddSlot(c, "Already", std::nullopt, "", "", "x.ico", 0, SlotKind::BuiltIn, 0);
-    kBuilders[c](*catalogue);
-    if (c == category::kDrives) BuildDriveIconsInMode(*catalogue, true);
+    kBuilders[Index(c)](*catalogue);
+    if (c == Category::Drives) BuildDriveIconsInMode(*catalogue, true);
     EXPECT_EQ(NamesIn(c), Names{"Already"}) << c;
   }
 }
@@ -41,23 +41,25 @@ TEST_F(BuilderRules, AListThatHasItemsIsLeftAsItIs) {
 TEST_F(BuilderRules, PackageBuilderPlaceholdersAreTheSameWhateverTheSystem) {
   // XP's placeholders (categories 0 to 5), on every version over a registry that would change
   // the Local Update lists: individual drives remembered, Run taken away.
-  const auto placeholders = [this](int os, bool newShell) {
+  const auto placeholders = [this](Os os, bool newShell) {
     Names lines;
     MakeCatalogue(VersionInputs(os, newShell, CatalogueView::PackageBuilder));
-    for (int c = 0; c <= category::kFiles; ++c) {
-      kBuilders[c](*catalogue);
+    for (Category c : kAllCategories) {
+      if (c > Category::Files) break;
+      kBuilders[Index(c)](*catalogue);
       for (const CatalogueEntry& entry : catalogue->Entries(c)) lines.push_back(SlotLine(c, entry));
     }
     return lines;
   };
-  const Names xp = placeholders(os::kWindowsXp, true);
+  const Names xp = placeholders(Os::WindowsXp, true);
   ASSERT_EQ(xp.size(), 8u + 15u + 18u + 8u + 8u + 18u);
   MemoryRegistry other;
   backend = std::move(other);
   backend.PutNumber(kHkcu, "Software\\Quillmoor\\Glimmerdeck", "Drive Mode", 1);
   backend.PutNumber(kHkcu, "Software\\Microsoft\\Windows\\CurrentVersion\\Policies\\Explorer",
                     "NoRun", 1);
-  for (int os = os::kUnknown; os <= os::kWindowsXp; ++os) {
+  for (int code = 0; code <= 6; ++code) {
+    const Os os = static_cast<Os>(code);
     for (const bool newShell : {true, false}) {
       EXPECT_EQ(placeholders(os, newShell), xp) << os << " new shell " << newShell;
     }

@@ -3,7 +3,7 @@
 // expandable texts, binary and DWORD values, missing keys and values) means the same there.
 #include <gtest/gtest.h>
 
-#include "platform/win32_registry.h"
+#include "platform/registry_win32.h"
 #include "support/scratch_roots_win32.h"
 #include "support/windows_machines.h"
 

@@ -5,7 +5,7 @@
 namespace gd::test {
 namespace {
 
-constexpr int kDesk = category::kDesktop;
+constexpr Category kDesk = Category::Desktop;
 const std::string kMyDocs = "{450D8FBA-AD25-11D0-98A8-0800361B1103}";
 const std::string kInternet = "{871C5380-42A0-1069-A2EA-08002B30309D}";
 
@@ -22,16 +22,16 @@ TEST_F(BuilderTest, TheDesktopBrowserFollowsItsVersionAndMyDocumentsItsKey) {
            {"4.72", 0x20, ""}}) {
     ieVersion = ie;
     backend.PutNumber(kHkcr, "CLSID\\" + kInternet + "\\ShellFolder", "Attributes", attributes);
-    Build(kDesk, os::kWindows98);
+    Build(kDesk, Os::Windows98);
     EXPECT_EQ(Has(kDesk, "Internet Explorer") ? Default(kDesk, "Internet Explorer") : "", shown)
         << ie;
   }
   // My Documents before ME needs its user class, and Windows 95 never shows it.
   EXPECT_FALSE(Has(kDesk, "My Documents"));
   backend.CreateKey(kHkcu, "Software\\Classes\\CLSID\\" + kMyDocs);
-  for (int os : {os::kUnknown, os::kWindows95, os::kWindows98, os::kWindowsNt4}) {
+  for (Os os : {Os::Unknown, Os::Windows95, Os::Windows98, Os::WindowsNt4}) {
     Build(kDesk, os);
-    EXPECT_EQ(Has(kDesk, "My Documents"), os != os::kWindows95) << os;
+    EXPECT_EQ(Has(kDesk, "My Documents"), os != Os::Windows95) << os;
   }
 }
 

@@ -7,7 +7,7 @@
 namespace gd::test {
 namespace {
 
-constexpr int kDrives = category::kDrives;
+constexpr Category kDrives = Category::Drives;
 constexpr const char* kProgramKey = "Software\\Quillmoor\\Glimmerdeck";
 
 class DriveIcons : public BuilderTest {
@@ -23,26 +23,26 @@ TEST_F(DriveIcons, OnlyADwordOfOneRemembersTheModeWhereTheNewShellAllowsIt) {
            {regtype::kString, {'1', 0}},
            {regtype::kBinary, {1}}}) {
     backend.Put(kHkcu, kProgramKey, "Drive Mode", type, data);
-    EXPECT_EQ(Build(kDrives, os::kWindows98).size(), 8u) << type << " " << data.size();
+    EXPECT_EQ(Build(kDrives, Os::Windows98).size(), 8u) << type << " " << data.size();
   }
   backend.PutNumber(kHkcu, kProgramKey, "Drive Mode", 1);
-  for (const auto& [os, newShell] : std::vector<std::pair<int, bool>>{{os::kUnknown, true},
-                                                                      {os::kWindows95, true},
-                                                                      {os::kWindows95, false},
-                                                                      {os::kWindowsNt4, false},
-                                                                      {os::kWindows2000, true},
-                                                                      {os::kWindowsXp, true}}) {
-    const bool allowed = newShell && os != os::kWindowsXp;
+  for (const auto& [os, newShell] : std::vector<std::pair<Os, bool>>{{Os::Unknown, true},
+                                                                      {Os::Windows95, true},
+                                                                      {Os::Windows95, false},
+                                                                      {Os::WindowsNt4, false},
+                                                                      {Os::Windows2000, true},
+                                                                      {Os::WindowsXp, true}}) {
+    const bool allowed = newShell && os != Os::WindowsXp;
     EXPECT_EQ(Build(kDrives, os, newShell).size(), allowed ? 2u : 8u) << os << " " << newShell;
   }
   // Loading a package builds the shared list whatever is remembered.
-  BuildDriveIconsInMode(MakeCatalogue(VersionInputs(os::kWindows98)), false);
+  BuildDriveIconsInMode(MakeCatalogue(VersionInputs(Os::Windows98)), false);
   EXPECT_EQ(NamesIn(kDrives).size(), 8u);
 }
 
 TEST_F(DriveIcons, SwitchingAsksBeforeLosingChangesAndRemembersTheMode) {
   prompt = ScriptedPrompt({PromptAnswer::No, PromptAnswer::Yes});
-  Build(kDrives, os::kWindowsMe);
+  Build(kDrives, Os::WindowsMe);
   SlotCatalogue& drives = *catalogue;
   drives.SetSlotIcon(*drives.Find(kDrives, "Hard Drive"), "C:\\Icons\\new.ico", 0);
   EXPECT_FALSE(SwitchDriveMode(drives, true));
@@ -54,11 +54,11 @@ TEST_F(DriveIcons, SwitchingAsksBeforeLosingChangesAndRemembersTheMode) {
   EXPECT_EQ(Remembered(), 10u);  // nothing written: a missing value reads as 10
   EXPECT_TRUE(SwitchDriveMode(drives, true));
   EXPECT_EQ(Remembered(), 1u);
-  EXPECT_EQ(Build(kDrives, os::kWindowsMe), (Names{"Floppy (A:)", "System (C:)"}));
+  EXPECT_EQ(Build(kDrives, Os::WindowsMe), (Names{"Floppy (A:)", "System (C:)"}));
   // Nothing changed now: switching back asks nothing. XP refuses individual mode.
   EXPECT_TRUE(SwitchDriveMode(*catalogue, false));
   EXPECT_EQ(prompt.requests.size() + Remembered(), 2u);
-  Build(kDrives, os::kWindowsXp);
+  Build(kDrives, Os::WindowsXp);
   EXPECT_FALSE(SwitchDriveMode(*catalogue, true));
   EXPECT_EQ(NamesIn(kDrives).size() + Remembered(), 8u);
 }

@@ -7,7 +7,7 @@
 namespace gd::test {
 namespace {
 
-constexpr int kQuick = category::kQuickLaunch;
+constexpr Category kQuick = Category::QuickLaunch;
 constexpr const char* kShellFolders =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 const std::string kAppData = "C:\\Documents and Settings\\Ann\\Application Data";
@@ -24,17 +24,17 @@ class QuickLaunchIcons : public BuilderTest {
 
 TEST_F(QuickLaunchIcons, NoUsableApplicationDataFolderGivesNoSlots) {
   Shortcut("Anything.lnk", "C:\\a.exe");
-  EXPECT_EQ(Build(kQuick, os::kWindowsXp), Names{"Anything"});
+  EXPECT_EQ(Build(kQuick, Os::WindowsXp), Names{"Anything"});
   // Missing, not a text, empty (the root of the current drive), or too long for any path.
   Shortcut("Rooted.lnk", "C:\\r.exe", "", 0, "");
   Shortcut("Far.lnk", "C:\\far.exe", "", 0, "C:\\" + std::string(240, 'a'));
   backend.DeleteValue(kHkcu, kShellFolders, "AppData");
-  EXPECT_TRUE(Build(kQuick, os::kWindowsXp).empty());
+  EXPECT_TRUE(Build(kQuick, Os::WindowsXp).empty());
   backend.PutNumber(kHkcu, kShellFolders, "AppData", 26);
-  EXPECT_TRUE(Build(kQuick, os::kWindowsXp).empty());
+  EXPECT_TRUE(Build(kQuick, Os::WindowsXp).empty());
   for (const std::string& appData : {std::string(), "C:\\" + std::string(240, 'a')}) {
     backend.PutText(kHkcu, kShellFolders, "AppData", appData);
-    EXPECT_TRUE(Build(kQuick, os::kWindowsXp).empty()) << appData.size();
+    EXPECT_TRUE(Build(kQuick, Os::WindowsXp).empty()) << appData.size();
   }
 }
 
@@ -47,7 +47,7 @@ TEST_F(QuickLaunchIcons, HundredsOfShortcutsAreAllListedInOrder) {
     Shortcut(std::string(name) + ".lnk", std::string("C:\\Apps\\") + name + ".exe");
   }
   std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(Build(kQuick, os::kWindowsXp), expected);
+  EXPECT_EQ(Build(kQuick, Os::WindowsXp), expected);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@ namespace {
 
 class SlotModel : public BuilderTest {
  protected:
-  SlotModel() { MakeCatalogue(VersionInputs(os::kWindowsXp)); }
-  int Add(int category, std::string_view name, std::optional<RegRoot> root, std::string_view key,
+  SlotModel() { MakeCatalogue(VersionInputs(Os::WindowsXp)); }
+  int Add(Category category, std::string_view name, std::optional<RegRoot> root, std::string_view key,
           SlotKind kind, std::string_view defaultRef = "", int defaultIndex = 0) {
     return catalogue->AddSlot(category, name, root, key, "", defaultRef, defaultIndex, kind, 0);
   }
@@ -16,32 +16,32 @@ class SlotModel : public BuilderTest {
 
 TEST_F(SlotModel, TextsThatDoNotFitTheRecordAreRefusedOrReplaced) {
   const SlotKind value = SlotKind::RegistryValue;
-  EXPECT_EQ(catalogue->AddSlot(6, "Eleven", kHkcu, "K", "AppStarting", "", 0, value, 0), 0);
-  EXPECT_EQ(catalogue->AddSlot(6, "Twelve", kHkcu, "K", "TwelveChars!", "", 0, value, 0), -1);
-  EXPECT_EQ(Add(0, "Key", kHkcu, std::string(260, 'k'), value), -1);
-  EXPECT_EQ(Add(0, "Key", kHkcu, std::string(259, 'k'), value), 0);
-  EXPECT_EQ(Add(5, "", kHkcr, "." + std::string(51, 'e'), SlotKind::ExtensionDefaultIcon), -1);
-  EXPECT_EQ(Add(5, "", kHkcr, "." + std::string(50, 'e'), SlotKind::ExtensionDefaultIcon), 0);
+  EXPECT_EQ(catalogue->AddSlot(Category::Cursors, "Eleven", kHkcu, "K", "AppStarting", "", 0, value, 0), 0);
+  EXPECT_EQ(catalogue->AddSlot(Category::Cursors, "Twelve", kHkcu, "K", "TwelveChars!", "", 0, value, 0), -1);
+  EXPECT_EQ(Add(Category::Desktop, "Key", kHkcu, std::string(260, 'k'), value), -1);
+  EXPECT_EQ(Add(Category::Desktop, "Key", kHkcu, std::string(259, 'k'), value), 0);
+  EXPECT_EQ(Add(Category::Files, "", kHkcr, "." + std::string(51, 'e'), SlotKind::ExtensionDefaultIcon), -1);
+  EXPECT_EQ(Add(Category::Files, "", kHkcr, "." + std::string(50, 'e'), SlotKind::ExtensionDefaultIcon), 0);
   // A stored reference that expands past the path buffer is no usable icon.
   backend.PutText(kHkcu, "Big", "", "%SystemRoot%\\" + std::string(250, 'p') + ".ico,1");
-  EXPECT_EQ(Add(0, "Big", kHkcu, "Big", value, "", 3), 1);
-  EXPECT_EQ(Current(0, "Big"), "C:\\WINDOWS\\system32\\shell32.dll,3");
-  EXPECT_EQ(catalogue->SetSlotIcon(*catalogue->Find(0, "big"), std::string(260, 'x'), 0), 0);
+  EXPECT_EQ(Add(Category::Desktop, "Big", kHkcu, "Big", value, "", 3), 1);
+  EXPECT_EQ(Current(Category::Desktop, "Big"), "C:\\WINDOWS\\system32\\shell32.dll,3");
+  EXPECT_EQ(catalogue->SetSlotIcon(*catalogue->Find(Category::Desktop, "big"), std::string(260, 'x'), 0), 0);
 }
 
 TEST_F(SlotModel, ListsKeepTheirOrderButQuickLaunchIsSortedAndKept) {
   for (const char* name : {"Zeta", "alpha", "Mid"}) {
-    for (int c : {1, 7}) Add(c, name, std::nullopt, "", SlotKind::BuiltIn);
+    for (Category c : {Category::Start, Category::QuickLaunch}) Add(c, name, std::nullopt, "", SlotKind::BuiltIn);
   }
-  EXPECT_EQ(NamesIn(1), (Names{"Zeta", "alpha", "Mid"}));
-  EXPECT_EQ(NamesIn(7), (Names{"alpha", "Mid", "Zeta"}));
-  catalogue->ClearCategory(-1);
-  EXPECT_EQ(NamesIn(1).size() + NamesIn(7).size(), 3u);
+  EXPECT_EQ(NamesIn(Category::Start), (Names{"Zeta", "alpha", "Mid"}));
+  EXPECT_EQ(NamesIn(Category::QuickLaunch), (Names{"alpha", "Mid", "Zeta"}));
+  catalogue->ClearPackageCategories();
+  EXPECT_EQ(NamesIn(Category::Start).size() + NamesIn(Category::QuickLaunch).size(), 3u);
   // BuildAll runs each builder of an empty list once, cursors only when asked.
   std::string built;
-  for (int c = 0; c < kCategoryCount; ++c) {
+  for (Category c : kAllCategories) {
     catalogue->SetBuilder(c, [c, &built](SlotCatalogue& cat) {
-      built += std::to_string(c);
+      built += std::to_string(Index(c));
       cat.AddSlot(c, "x", std::nullopt, "", "", "", 0, SlotKind::BuiltIn, 0);
     });
   }
@@ -52,8 +52,8 @@ TEST_F(SlotModel, ListsKeepTheirOrderButQuickLaunchIsSortedAndKept) {
 
 TEST_F(SlotModel, OnlyRealChangesAreMarkedAndRestoringFollowsCurrentOrDefault) {
   backend.PutText(kHkcu, "K", "", "C:\\cur.ico,1");
-  Add(0, "S", kHkcu, "K", SlotKind::RegistryValue, "C:\\default.ico", 2);
-  IconSlot& slot = *catalogue->Find(0, "S");
+  Add(Category::Desktop, "S", kHkcu, "K", SlotKind::RegistryValue, "C:\\default.ico", 2);
+  IconSlot& slot = *catalogue->Find(Category::Desktop, "S");
   const auto state = [&slot] {
     return MakeIconRef(slot.iconPath, slot.iconIndex) + " " + std::to_string(slot.flags);
   };

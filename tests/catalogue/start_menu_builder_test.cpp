@@ -5,39 +5,39 @@
 namespace gd::test {
 namespace {
 
-constexpr int kStart = category::kStart;
+constexpr Category kStart = Category::Start;
 constexpr const char* kAdvanced =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
 const std::string kTaskbar = "Settings - Taskbar and Start Menu";
 
 TEST_F(BuilderTest, StartMenuPoliciesOfOneHideTheirEntriesAndMeFollowsItsSettings) {
   LoadCase("start-policies.reg");
-  EXPECT_EQ(Build(kStart, os::kWindows98), (Names{"Programs", "Settings", "Help", kTaskbar}));
+  EXPECT_EQ(Build(kStart, Os::Windows98), (Names{"Programs", "Settings", "Help", kTaskbar}));
   // The old shell shows Documents whatever the policy says; ME's Run follows its own setting,
   // and on ME and 2000 Favorites and Log Off follow their settings, not the policies.
-  EXPECT_EQ(Build(kStart, os::kWindows95, false),
+  EXPECT_EQ(Build(kStart, Os::Windows95, false),
             (Names{"Programs", "Documents", "Settings", "Help", "Suspend"}));
-  EXPECT_EQ(Build(kStart, os::kWindowsMe),
+  EXPECT_EQ(Build(kStart, Os::WindowsMe),
             (Names{"Programs", "Settings", "Help", "Run...", kTaskbar}));
   backend.PutNumber(kHkcu, kAdvanced, "StartMenuRun", 0);
   backend.PutNumber(kHkcu, kAdvanced, "StartMenuLogoff", 1);
   backend.PutNumber(kHkcu, kAdvanced, "StartMenuFavorites", 1);
-  EXPECT_EQ(Build(kStart, os::kWindowsMe),
+  EXPECT_EQ(Build(kStart, Os::WindowsMe),
             (Names{"Programs", "Favorites", "Settings", "Help", "Log Off...", kTaskbar}));
-  EXPECT_EQ(Build(kStart, os::kWindows2000).size(), 6u);
+  EXPECT_EQ(Build(kStart, Os::Windows2000).size(), 6u);
 }
 
 TEST_F(BuilderTest, XpStartMenuNoticeShowsUntilTheUserSilencesIt) {
   // None in a silent start, on other versions or in the Package Builder.
   silent = true;
-  Build(kStart, os::kWindowsXp);
+  Build(kStart, Os::WindowsXp);
   silent = false;
-  Build(kStart, os::kWindows2000);
-  Build(kStart, os::kWindowsXp, true, CatalogueView::PackageBuilder);
-  Build(kStart, os::kWindowsXp);
+  Build(kStart, Os::Windows2000);
+  Build(kStart, Os::WindowsXp, true, CatalogueView::PackageBuilder);
+  Build(kStart, Os::WindowsXp);
   notice.answer.doNotShowAgain = true;
-  Build(kStart, os::kWindowsXp);
-  Build(kStart, os::kWindowsXp);
+  Build(kStart, Os::WindowsXp);
+  Build(kStart, Os::WindowsXp);
   ASSERT_EQ(notice.shown.size(), 2u);
   EXPECT_EQ(notice.shown[0].text,
             "The icons for the WindowsXP Classic Start Menu cannot be changed.\n\nThis is "

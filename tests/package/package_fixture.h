@@ -48,7 +48,12 @@ class PackageTest : public ::testing::Test, protected test::CatalogueHarness {
     state.themesDir = kThemes;
   }
   // The named slots, each showing "C:\Sys\<name>.dll,0" so that any package icon changes it.
+  // The tables give Windows versions and categories by their numbers.
   void Catalogue(int os, const std::vector<std::pair<int, std::string>>& slots,
+                 CatalogueView view = CatalogueView::LocalUpdate) {
+    Catalogue(static_cast<Os>(os), slots, view);
+  }
+  void Catalogue(Os os, const std::vector<std::pair<int, std::string>>& slots,
                  CatalogueView view = CatalogueView::LocalUpdate) {
     CatalogueInputs inputs;
     inputs.osVersion = os;
@@ -56,9 +61,9 @@ class PackageTest : public ::testing::Test, protected test::CatalogueHarness {
     inputs.paths = PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Program Files", os};
     inputs.appPath = kAppPath;
     MakeCatalogue(inputs);
-    for (const auto& [category, name] : slots) AddSlot(category, name);
+    for (const auto& [category, name] : slots) AddSlot(static_cast<Category>(category), name);
   }
-  void AddSlot(int category, const std::string& name) {
+  void AddSlot(Category category, const std::string& name) {
     catalogue->AddSlot(category, name, std::nullopt, "", "", "C:\\Sys\\" + name + ".dll", 0, SlotKind::BuiltIn, 0);
   }
   void Write(const std::string& file, const std::string& section, const Entries& entries) {
@@ -69,10 +74,12 @@ class PackageTest : public ::testing::Test, protected test::CatalogueHarness {
     state.packageFile = file;
     return LoadPackage(*catalogue, state, events, host);
   }
-  const IconSlot& Slot(int category, const std::string& name) { return SlotIn(category, name); }
-  bool Changed(int category, const std::string& name) { return Slot(category, name).IsChanged(); }
+  const IconSlot& Slot(Category category, const std::string& name) { return SlotIn(category, name); }
+  bool Changed(Category category, const std::string& name) { return Slot(category, name).IsChanged(); }
+  const IconSlot& Slot(int category, const std::string& name) { return Slot(static_cast<Category>(category), name); }
+  bool Changed(int category, const std::string& name) { return Changed(static_cast<Category>(category), name); }
 
-  PageState state;
+  EditState state;
   test::RecordingEvents events;
   FakeHost host{shell};
 };

@@ -16,7 +16,7 @@ namespace {
 const std::string kDir = "C:\\X\\Themes\\Blue\\";
 
 PackageIconRef Read(std::string_view value) {
-  return ResolvePackageValue(value, kDir, PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Program Files", 6});
+  return ResolvePackageValue(value, kDir, PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Program Files", Os::WindowsXp});
 }
 std::string Ref(std::string_view value) { return Read(value).path + "," + std::to_string(Read(value).index); }
 
@@ -88,7 +88,7 @@ TEST(PackageInfoForm, OffersWhatWasRememberedBeforeTheOwnerAndCutsWhatOkWrites) 
 }
 
 std::string Translated(std::string name, SlotNameDirection direction, int os, CatalogueView view) {
-  TranslateSlotName(name, direction, os, view);
+  TranslateSlotName(name, direction, static_cast<Os>(os), view);
   return name;
 }
 

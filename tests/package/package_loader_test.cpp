@@ -10,11 +10,11 @@ namespace {
 class LoaderTest : public PackageTest {
  protected:
   void SetUp() override {
-    Catalogue(os::kWindows98, {{0, "My Computer"}, {0, "Recycle Bin (empty)"}, {1, "Programs"},
+    Catalogue(Os::Windows98, {{0, "My Computer"}, {0, "Recycle Bin (empty)"}, {1, "Programs"},
                                {3, "Hard Drive"}, {5, "Text Document"}, {6, "Busy"}});
     Write(kBlue, "Desktop Icons", {{"My Computer", "%ThemeDir%pc.ico"}});
   }
-  std::string Icon(int category, const std::string& name) { return MakeIconRef(Slot(category, name).iconPath, Slot(category, name).iconIndex); }
+  std::string Icon(int category, const std::string& name) { const IconSlot& slot = Slot(category, name); return MakeIconRef(slot.iconPath, slot.iconIndex); }
 };
 
 TEST_F(LoaderTest, OnlyExistingFilesWithAPackageNameLoad) {
@@ -22,7 +22,7 @@ TEST_F(LoaderTest, OnlyExistingFilesWithAPackageNameLoad) {
   for (const auto& [name, loads] : files) {
     if (name != "Gone.gdtheme") Write(kBlueDir + name, "Desktop Icons", {{"My Computer", "%ThemeDir%" + name + ".ico"}});
     EXPECT_EQ(Load(kBlueDir + name), loads) << name;
-    EXPECT_EQ(Slot(0, "My Computer").iconPath, loads ? kBlueDir + name + ".ico" : "C:\\Sys\\My Computer.dll") << name;
+    EXPECT_EQ(Slot(Category::Desktop, "My Computer").iconPath, loads ? kBlueDir + name + ".ico" : "C:\\Sys\\My Computer.dll") << name;
   }
 }
 
@@ -54,7 +54,7 @@ TEST_F(LoaderTest, KeysAreReadAsTheRunningSystemAndViewNameTheirSlots) {
   for (const auto& [os, view, off, help] : cases) {
     Catalogue(os, {{1, off}, {1, help}}, view);
     ASSERT_EQ(Load(kBlue), 1);
-    EXPECT_EQ(Slot(1, off).iconPath + " " + Slot(1, help).iconPath, kBlueDir + "off.ico " + kBlueDir + "help.ico") << os;
+    EXPECT_EQ(Slot(Category::Start, off).iconPath + " " + Slot(Category::Start, help).iconPath, kBlueDir + "off.ico " + kBlueDir + "help.ico") << os;
   }
 }
 
@@ -66,26 +66,26 @@ TEST_F(LoaderTest, KeyListIsCutAt399CharactersAndOverlongValuesAreRefused) {
   entries.insert(entries.end(), {{"F99", "x"}, {"Hard Drive", "%ThemeDir%hd.ico"},
                                  {"My Computer", "%ThemeDir%pc.ico"}, {"Hard Dri", "%ThemeDir%cut.ico"}});
   Write(kBlue, "Drive Icons", entries);
-  AddSlot(3, "Hard Dri");
-  AddSlot(3, "My Computer");
+  AddSlot(Category::Drives, "Hard Dri");
+  AddSlot(Category::Drives, "My Computer");
   // Read up to 399 characters, and refused rather than cut into another file's name.
   Write(kBlue, "Desktop Icons", {{"My Computer", "%ThemeDir%" + std::string(5000, 'a') + ".ico"}});
   ASSERT_EQ(Load(kBlue), 1);
   EXPECT_FALSE(Changed(3, "Hard Drive") || Changed(3, "My Computer") || Changed(0, "My Computer"));
-  EXPECT_EQ(Slot(3, "Hard Dri").iconPath, kBlueDir + "cut.ico");
+  EXPECT_EQ(Slot(Category::Drives, "Hard Dri").iconPath, kBlueDir + "cut.ico");
 }
 
 TEST_F(LoaderTest, CustomIconsSetKnownTypesAndAddOnlyPlainExtensions) {
-  catalogue->Entries(5).front().slot->fileType = ".txt";
+  catalogue->Entries(Category::Files).front().slot->fileType = ".txt";
   shell.files.insert(kBlueDir + "Blue.icl");  // an added type keeps only an icon that exists
   Write(kBlue, "Custom Icons", {{".TXT", "%ThemeDir%Blue.icl,3"}, {".xyz", "%ThemeDir%Blue.icl,4"}, {".none", ""},
                                  {"exefile", "%ThemeDir%Blue.icl,5"}, {".a\\b", "%ThemeDir%Blue.icl,6"},
                                  {"." + std::string(80, 'q'), "%ThemeDir%Blue.icl,7"}});
   ASSERT_EQ(Load(kBlue), 1);
-  EXPECT_EQ(Slot(5, "Text Document").iconIndex, 3);
-  ASSERT_EQ(catalogue->Entries(5).size(), 2u) << "only .xyz is added";
+  EXPECT_EQ(Slot(Category::Files, "Text Document").iconIndex, 3);
+  ASSERT_EQ(catalogue->Entries(Category::Files).size(), 2u) << "only .xyz is added";
   EXPECT_EQ(Icon(5, "XYZ File (.xyz)"), kBlueDir + "Blue.icl,4");
-  EXPECT_EQ(Slot(5, "XYZ File (.xyz)").flags, slotflag::kAddedFormat | slotflag::kChanged);
+  EXPECT_EQ(Slot(Category::Files, "XYZ File (.xyz)").flags, slotflag::kAddedFormat | slotflag::kChanged);
 }
 
 TEST_F(LoaderTest, ZippedPackageUnpacksIntoAFolderOfItsOwnAndLoadsTheFirstPackageFileFound) {
@@ -105,7 +105,7 @@ TEST_F(LoaderTest, ZippedPackageUnpacksIntoAFolderOfItsOwnAndLoadsTheFirstPackag
   Write(folder + "Sub\\A.gdtheme", "Desktop Icons", {{"My Computer", "%ThemeDir%a.ico"}});
   Write(folder + "Sub\\B.gdtheme", "Desktop Icons", {{"My Computer", "%ThemeDir%b.ico"}});
   ASSERT_EQ(Load(archive), 1);
-  EXPECT_EQ(state.packageFile + " " + Slot(0, "My Computer").iconPath, folder + "Sub\\A.gdtheme " + folder + "Sub\\a.ico");
+  EXPECT_EQ(state.packageFile + " " + Slot(Category::Desktop, "My Computer").iconPath, folder + "Sub\\A.gdtheme " + folder + "Sub\\a.ico");
   EXPECT_TRUE(shell.shortcuts.empty()) << "unpacked under Themes, so no shortcut";
   host.installFolder.reset();
   EXPECT_EQ(Load("D:\\Down\\x.ZIP"), 0);
@@ -148,7 +148,7 @@ TEST_F(SmartLoadTest, EachRowFillsItsTargetFromItsSource) {
   Write(kBlue, "Package Info", {{"Author", "Ann"}});
   for (const Fill& row : kFills) {
     Catalogue(row.os, {{row.target, row.targetName}, {row.source, row.sourceName}});
-    catalogue->SetSlotIcon(*catalogue->Find(row.source, row.sourceName), kBlueDir + "s.ico", 5);
+    catalogue->SetSlotIcon(*catalogue->Find(static_cast<Category>(row.source), row.sourceName), kBlueDir + "s.ico", 5);
     ASSERT_EQ(Load(kBlue), 1);
     const IconSlot& target = Slot(row.target, row.targetName);
     EXPECT_EQ(target.IsChanged(), row.fills) << row.targetName << " from " << row.sourceName;
@@ -158,11 +158,11 @@ TEST_F(SmartLoadTest, EachRowFillsItsTargetFromItsSource) {
 
 // Rows run in order, the package's own icons stay, and the applied package loads again the same.
 TEST_F(SmartLoadTest, RowsRunInOrderAndLoadingTheAppliedPackageAgainFillsTheSameSlots) {
-  Catalogue(os::kWindows2000, {{1, "Programs"}, {2, "Program Group"}, {2, "Programs Group"}, {3, "Hard Drive"},
+  Catalogue(Os::Windows2000, {{1, "Programs"}, {2, "Program Group"}, {2, "Programs Group"}, {3, "Hard Drive"},
                                {3, "Network Drive (connected)"}, {3, "Network Drive (offline)"}});
   Write(kBlue, "Drive Icons", {{"Hard Drive", "%ThemeDir%Blue.icl,1"}, {"Network Drive (offline)", "%ThemeDir%Blue.icl,2"}});
   Write(kBlue, "Folder Icons", {{"program group", "%ThemeDir%Blue.icl,3"}});
-  const auto each = [&](auto act) { for (int c : {1, 2, 3}) for (auto& entry : catalogue->Entries(c)) act(*entry.slot); };
+  const auto each = [&](auto act) { for (Category c : {Category::Start, Category::Folders, Category::Drives}) for (auto& entry : catalogue->Entries(c)) act(*entry.slot); };
   host.restoreIcons = [&] { each([&](IconSlot& slot) { catalogue->RestoreSlot(slot, false, true); }); };
   for (int round = 0; round < 2; ++round) {
     ASSERT_EQ(Load(kBlue), 1);
@@ -177,7 +177,7 @@ TEST_F(SmartLoadTest, RowsRunInOrderAndLoadingTheAppliedPackageAgainFillsTheSame
 TEST_F(SmartLoadTest, IncludeSwitchesAndSettingsLimitTheTargets) {
   Write(kBlue, "Start Icons", {{"Settings - Printers", "%ThemeDir%Blue.icl,4"}});
   for (const bool smartLoad : {true, false}) {
-    Catalogue(os::kWindows2000, {{1, "Settings - Printers"}, {2, "Printers"}});
+    Catalogue(Os::Windows2000, {{1, "Settings - Printers"}, {2, "Printers"}});
     state.include[2] = !smartLoad;  // excluded, or Smart Load off
     backend.PutNumber(RegRoot::CurrentUser, kProgramKey, "Smart Load", smartLoad ? 1 : 0);
     ASSERT_EQ(Load(kBlue), 1);
@@ -193,7 +193,7 @@ TEST_F(SmartLoadTest, WindowsXpMailComesFromThePackagesOwnInBox) {
     Catalogue(os, {{1, "E-mail"}});
     state.include[1] = startIncluded;
     ASSERT_EQ(Load(kBlue), 1);
-    EXPECT_EQ(Slot(1, "E-mail").iconPath, icon.empty() ? "C:\\Sys\\E-mail.dll" : kBlueDir + icon) << os << startIncluded;
+    EXPECT_EQ(Slot(Category::Start, "E-mail").iconPath, icon.empty() ? "C:\\Sys\\E-mail.dll" : kBlueDir + icon) << os << startIncluded;
   }
 }
 

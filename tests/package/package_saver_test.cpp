@@ -91,12 +91,12 @@ class PackageSaverTest : public PackageTest {
   void Make(CatalogueView view, std::uint32_t saveMode) {
     registry.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, "Save Mode", saveMode);
     CatalogueInputs inputs;
-    inputs.osVersion = 6;
+    inputs.osVersion = Os::WindowsXp;
     inputs.view = view;
     inputs.appPath = kAppPath;
     catalogue = std::make_unique<SlotCatalogue>(inputs, CatalogueSystem{registry, disk, shell, prompt, notice});
   }
-  IconSlot& Add(int category, const std::string& name, const std::string& path, int index, bool changed = true) {
+  IconSlot& Add(Category category, const std::string& name, const std::string& path, int index, bool changed = true) {
     auto slot = std::make_unique<IconSlot>();
     slot->iconPath = path;
     slot->iconIndex = index;
@@ -113,12 +113,12 @@ class PackageSaverTest : public PackageTest {
 
 TEST_F(PackageSaverTest, LocalUpdateLibrarySaveNamesItsEntriesAndBuildsTheLibrary) {
   Make(CatalogueView::LocalUpdate, 0);
-  Add(0, "My Computer", kShell32, 15, false);
-  Add(0, "My Network Places", kShell32, 17, false);
-  Add(1, "Turn Off Computer...", kShell32, 27, false);
-  Add(6, "Normal Select", kArrow, 0, false);
-  Add(6, "Busy", std::string(kAppPath) + "\\Glimmerdeck.exe", 70, false);  // the placeholder of a missing cursor
-  Add(7, "Launch Browser", kShell32, 3, false);  // packages carry no Quick Launch items
+  Add(Category::Desktop, "My Computer", kShell32, 15, false);
+  Add(Category::Desktop, "My Network Places", kShell32, 17, false);
+  Add(Category::Start, "Turn Off Computer...", kShell32, 27, false);
+  Add(Category::Cursors, "Normal Select", kArrow, 0, false);
+  Add(Category::Cursors, "Busy", std::string(kAppPath) + "\\Glimmerdeck.exe", 70, false);  // the placeholder of a missing cursor
+  Add(Category::QuickLaunch, "Launch Browser", kShell32, 3, false);  // packages carry no Quick Launch items
   Save("C:\\Packs\\Blue.gdt");
 
   const std::string file = "C:\\Packs\\Blue\\Blue.gdtheme";
@@ -133,18 +133,18 @@ TEST_F(PackageSaverTest, LocalUpdateLibrarySaveNamesItsEntriesAndBuildsTheLibrar
 
 TEST_F(PackageSaverTest, SkippedSlotsGetNoEntryAndUseUpNoNumber) {
   Make(CatalogueView::PackageBuilder, 1);
-  Add(0, "Kept 1", kShell32, 0);
-  Add(0, "Unchanged", kShell32, 1, false);
-  Add(0, "Missing image", kShell32, 2).flags |= slotflag::kMissingImage;
-  Add(0, "Beyond the count", kShell32, 40);
-  Add(0, "File gone", "C:\\Icons\\gone.dll", 0);
+  Add(Category::Desktop, "Kept 1", kShell32, 0);
+  Add(Category::Desktop, "Unchanged", kShell32, 1, false);
+  Add(Category::Desktop, "Missing image", kShell32, 2).flags |= slotflag::kMissingImage;
+  Add(Category::Desktop, "Beyond the count", kShell32, 40);
+  Add(Category::Desktop, "File gone", "C:\\Icons\\gone.dll", 0);
   shell.iconCounts["C:\\Icons\\gone.dll"] = 5;
-  Add(0, "No icons", "C:\\Icons\\text.txt", 0);
+  Add(Category::Desktop, "No icons", "C:\\Icons\\text.txt", 0);
   shell.files.insert("C:\\Icons\\text.txt");
-  Add(0, "Both negative", kShell32, -3).defaultIndex = -1;
-  IconSlot& byDefault = Add(0, "Kept 2", kShell32, -3);
+  Add(Category::Desktop, "Both negative", kShell32, -3).defaultIndex = -1;
+  IconSlot& byDefault = Add(Category::Desktop, "Kept 2", kShell32, -3);
   byDefault.defaultIndex = 7;
-  Add(6, "Busy", kArrow, 0);
+  Add(Category::Cursors, "Busy", kArrow, 0);
   registry.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, "Package Info", 0);
   state.pendingChanges = true;
   Save("C:\\Packs\\Blue\\Blue.gdtheme");
@@ -174,9 +174,9 @@ class ReplacingSaveTest : public PackageSaverTest {
     shell.files.insert({file, folder + "\\Blue Icon 01.ico"});
     shell.iconCounts[folder + "\\Blue Icon 01.ico"] = 1;
     Make(CatalogueView::PackageBuilder, 1);
-    Add(0, "My Computer", kShell32, 15);
-    Add(0, "Recycle Bin (empty)", folder + "\\Blue Icon 01.ico", 0);
-    Add(0, "Recycle Bin (full)", kShell32, 32);
+    Add(Category::Desktop, "My Computer", kShell32, 15);
+    Add(Category::Desktop, "Recycle Bin (empty)", folder + "\\Blue Icon 01.ico", 0);
+    Add(Category::Desktop, "Recycle Bin (full)", kShell32, 32);
     state.packageFile = file;
     prompt = test::ScriptedPrompt({}, PromptAnswer::Yes);
   }
@@ -191,7 +191,7 @@ TEST_F(ReplacingSaveTest, BuildsInTheScratchFolderAndCopiesBack) {
   EXPECT_EQ(disk.Bytes(folder + "\\Blue Icon 02.ico"), "icon " + folder + "\\Blue Icon 01.ico,0");
   EXPECT_EQ(disk.Section(file, "Package Info"), "Author=Old Author|Date=March 05, 2002");
   EXPECT_EQ(disk.Bytes(folder + "\\Blue.icl"), "old library") << "files the new one does not name stay";
-  EXPECT_TRUE(disk.FilesIn(kThemes + "\\Blue~").empty() && disk.infoShown.empty() && catalogue->Entries(0).empty());
+  EXPECT_TRUE(disk.FilesIn(kThemes + "\\Blue~").empty() && disk.infoShown.empty() && catalogue->Entries(Category::Desktop).empty());
   EXPECT_EQ(disk.reloaded, Names{file});
 }
 

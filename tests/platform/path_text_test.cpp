@@ -6,7 +6,7 @@
 namespace gd {
 namespace {
 
-PathContext Context(int os = 6) { return PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "D:\\Apps", os}; }
+PathContext Context(Os os = Os::WindowsXp) { return PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "D:\\Apps", os}; }
 
 TEST(ParseIconRef, SplitsPathAndIndex) {
   const std::tuple<std::string, std::string, int> cases[] = {
@@ -35,10 +35,10 @@ TEST(ExpandCatalogueVariables, KnownOnesInAnyCaseAccessoriesByFamilyAndUnknownOn
   EXPECT_EQ(ExpandCatalogueVariables("%WinSysPath%\\shell32.dll", Context()), "C:\\WINDOWS\\system32\\shell32.dll");
   EXPECT_EQ(ExpandCatalogueVariables("%PROGRAMFILES%\\x.exe", Context()), "D:\\Apps\\x.exe");
   for (int os : {1, 2, 3, 4, 5, 6}) {  // 95, 98, Me, NT 4.0, 2000, XP
-    EXPECT_EQ(ExpandCatalogueVariables("%Accessories%\\wordpad.exe", Context(os)),
+    EXPECT_EQ(ExpandCatalogueVariables("%Accessories%\\wordpad.exe", Context(static_cast<Os>(os))),
               os >= 4 ? "D:\\Apps\\Windows NT\\Accessories\\wordpad.exe" : "D:\\Apps\\Accessories\\wordpad.exe");
   }
-  PathContext missing = Context(2);
+  PathContext missing = Context(Os::Windows98);
   missing.programFilesDir = "ERROR";
   EXPECT_EQ(ExpandCatalogueVariables("%Accessories%\\mspaint.exe", missing), "c:\\program files\\Accessories\\mspaint.exe");
   std::string text = "%ProgramFiles%\\b.exe,2";

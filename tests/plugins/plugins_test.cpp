@@ -6,12 +6,13 @@
 #include <map>
 
 #include "plugins/plugin_manager.h"
+#include "settings/settings_store.h"
 #include "support/builder_harness.h"
 
 namespace gd::test {
 namespace {
 
-constexpr int kDesk = category::kDesktop;
+constexpr Category kDesk = Category::Desktop;
 constexpr const char* kEnabledKey = "Software\\Quillmoor\\Glimmerdeck\\Plugins";
 const std::string kPluginDir = "C:\\Program Files\\Glimmerdeck\\Plugins\\";
 
@@ -37,7 +38,7 @@ class Plugins : public BuilderTest {
                                    "\\NameSpace\\" + keys["CLSID"]);
     }
   }
-  Names Load(int os, const char* location = "0", int category = kDesk) {
+  Names Load(Os os, const char* location = "0", Category category = kDesk) {
     LoadPlugins(MakeCatalogue(VersionInputs(os)), location, category);
     Names names = NamesIn(category);
     std::sort(names.begin(), names.end());
@@ -48,16 +49,17 @@ class Plugins : public BuilderTest {
 TEST_F(Plugins, TheSlotLivesWhereTheVersionKeepsDesktopObjects) {
   Add("Tool.gdp", {});
   Add("Comp.gdp", {{"Location", "1"}, {"CLSID", "{C}"}});
-  for (int os = os::kUnknown; os <= os::kWindowsXp; ++os) {
+  for (int code = 0; code <= 6; ++code) {
+    const Os os = static_cast<Os>(code);
     ASSERT_EQ(Load(os), Names{"Tool"});
-    EXPECT_EQ(Place(kDesk, "Tool"), os >= os::kWindows2000
+    EXPECT_EQ(Place(kDesk, "Tool"), os >= Os::Windows2000
                                         ? "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Expl"
                                           "orer\\CLSID\\{P}\\DefaultIcon"
                                         : "HKCU\\Software\\Classes\\CLSID\\{P}\\DefaultIcon")
         << os;
     // My Computer plugins stay under the classes key on every version.
-    ASSERT_EQ(Load(os, "1", category::kFolders), Names{"Comp"});
-    EXPECT_EQ(Place(category::kFolders, "Comp"),
+    ASSERT_EQ(Load(os, "1", Category::Folders), Names{"Comp"});
+    EXPECT_EQ(Place(Category::Folders, "Comp"),
               "HKCU\\Software\\Classes\\CLSID\\{C}\\DefaultIcon");
   }
   std::string numbers;  // icon indexes read as atoi reads them
@@ -74,7 +76,7 @@ TEST_F(Plugins, BrokenPluginsAreRefusedByFileNameWhenTheirLocationIsBuilt) {
   Add("CompNoClsid.gdp", {{"Location", "1"}, {"CLSID", ""}}, true, false);
   Add("Nowhere.gdp", {{"Location", "2"}, {"CLSID", "{N}"}}, true, false);  // valid, never built
   Add("Good.gdp", {{"CLSID", "{G}"}});
-  EXPECT_EQ(Load(os::kWindowsXp), Names{"Good"});
+  EXPECT_EQ(Load(Os::WindowsXp), Names{"Good"});
   Names texts;
   for (const auto& request : prompt.requests)
     texts.push_back(request.caption + ": " + request.text);
@@ -87,7 +89,7 @@ TEST_F(Plugins, BrokenPluginsAreRefusedByFileNameWhenTheirLocationIsBuilt) {
             (Names{refusal("BadPlace.gdp"), refusal("NoClsid.gdp"), refusal("NoPlace.gdp")}));
   EXPECT_TRUE(prompt.requests[0].icon == PromptIcon::Exclamation &&
               prompt.requests[0].buttons == PromptButtons::Ok);
-  EXPECT_TRUE(Load(os::kWindowsXp, "1", category::kFolders).empty());
+  EXPECT_TRUE(Load(Os::WindowsXp, "1", Category::Folders).empty());
   EXPECT_EQ(prompt.requests.size(), 3u + 3u);  // BadPlace and NoPlace again, CompNoClsid
 }
 
@@ -124,8 +126,9 @@ TEST_F(Plugins, TheDialogListsInstallsAndSavesTheChoices) {
   EXPECT_EQ(listed(), "Alpha+ beta+ Beta2+ zeta+ ");
   items[3].enabled = false;
   manager.SaveChoices(items);
-  EXPECT_TRUE(IsPluginEnabled(registry, "Alpha.gdp") && IsPluginEnabled(registry, "Beta2.gdp"));
-  EXPECT_FALSE(IsPluginEnabled(registry, "zeta.gdp"));
+  SettingsStore settings(registry);
+  EXPECT_TRUE(settings.IsPluginEnabled("Alpha.gdp") && settings.IsPluginEnabled("Beta2.gdp"));
+  EXPECT_FALSE(settings.IsPluginEnabled("zeta.gdp"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/printers.h"
 #include "catalogue/slot_listing.h"
 #include "support/catalogue_harness.h"
 #include "support/reg_file.h"
@@ -30,28 +31,28 @@ class BuilderTest : public ::testing::Test, protected CatalogueHarness {
     ASSERT_EQ(LoadRegFile(backend, version_test::FixturePath("cases/" + file)), "");
   }
   // A fresh catalogue of that version with one list built; its names.
-  Names Build(int category, int os, bool newShell = true,
+  Names Build(Category category, Os os, bool newShell = true,
               CatalogueView view = CatalogueView::LocalUpdate) {
     CatalogueInputs inputs = VersionInputs(os, newShell, view);
     inputs.ieVersion = ieVersion;
     inputs.shellVersion = shellVersion;
     inputs.silentStart = silent;
-    kBuilders[category](MakeCatalogue(inputs));
+    kBuilders[Index(category)](MakeCatalogue(inputs));
     return NamesIn(category);
   }
-  bool Has(int category, std::string_view name) {
+  bool Has(Category category, std::string_view name) {
     return catalogue->Find(category, name) != nullptr;
   }
   // "HKCU\key [value]".
-  std::string Place(int category, std::string_view name) {
+  std::string Place(Category category, std::string_view name) {
     const IconSlot& slot = SlotIn(category, name);
     return RootName(slot.rootKey) + "\\" + slot.keyPath +
            (slot.valueName.empty() ? "" : " [" + slot.valueName + "]");
   }
-  std::string Current(int category, std::string_view name) {
+  std::string Current(Category category, std::string_view name) {
     return MakeIconRef(SlotIn(category, name).currentPath, SlotIn(category, name).currentIndex);
   }
-  std::string Default(int category, std::string_view name) {
+  std::string Default(Category category, std::string_view name) {
     return MakeIconRef(SlotIn(category, name).defaultPath, SlotIn(category, name).defaultIndex);
   }
 

@@ -24,13 +24,13 @@ class CatalogueHarness {
     catalogue = std::make_unique<SlotCatalogue>(inputs, CatalogueSystem{registry, ini, shell, prompt, notice});
     return *catalogue;
   }
-  std::vector<std::string> NamesIn(int category) const {
+  std::vector<std::string> NamesIn(Category category) const {
     std::vector<std::string> names;
     for (const auto& entry : catalogue->Entries(category)) names.push_back(entry.name);
     return names;
   }
   // The slot of that name; a test failure (and an empty record) when there is none.
-  const IconSlot& SlotIn(int category, std::string_view name) {
+  const IconSlot& SlotIn(Category category, std::string_view name) {
     const IconSlot* slot = catalogue->Find(category, name);
     EXPECT_NE(slot, nullptr) << name;
     static const IconSlot none;

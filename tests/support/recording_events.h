@@ -1,25 +1,25 @@
-// Page events recorded in order: what loading, saving, restoring and applying tell the page.
+// Catalogue events recorded in order: what loading, saving, restoring and applying tell the page.
 #pragma once
 
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "catalogue/page_state.h"
+#include "catalogue/edit_state.h"
 
 namespace gd::test {
 
-class RecordingEvents final : public PageEvents {
+class RecordingEvents final : public CatalogueEvents {
  public:
-  void SlotRefreshed(int category, int item) override { refreshed.emplace_back(category, item); }
-  void CategoryRepainted(int category) override { repainted.push_back(category); }
+  void SlotRefreshed(Category category, int item) override { refreshed.emplace_back(category, item); }
+  void ListsChanged() override { ++listsChanged; }
   void TitleChanged() override { ++titleChanges; }
   void ApplyEnabled() override { ++applyEnabled; }
   void PackageListChanged() override { ++listChanges; }
   void RecentPackageAdded(const std::string& file) override { recent.push_back(file); }
 
-  std::vector<std::pair<int, int>> refreshed;
-  std::vector<int> repainted;
+  std::vector<std::pair<Category, int>> refreshed;
+  int listsChanged = 0;
   int titleChanges = 0;
   int applyEnabled = 0;
   int listChanges = 0;

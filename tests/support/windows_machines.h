@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "support/printers.h"
 #include "catalogue/builders.h"
 #include "catalogue/slot_listing.h"
 #include "platform/os_version.h"
+#include "plugins/plugins.h"
 #include "support/fake_shell.h"
 #include "support/memory_ini.h"
 #include "support/reg_file.h"
@@ -30,15 +32,15 @@ using test::FakeShell;
 constexpr const char* kAppPath = "C:\\Program Files\\Glimmerdeck";
 
 // The directories a fresh installation of each version has (0, unknown, as XP).
-inline CatalogueInputs VersionInputs(int os, bool newShell = true,
+inline CatalogueInputs VersionInputs(Os os, bool newShell = true,
                                      CatalogueView view = CatalogueView::LocalUpdate) {
   CatalogueInputs inputs;
   inputs.osVersion = os;
   inputs.newShell = newShell;
   inputs.view = view;
   const std::string windows =
-      os == os::kWindowsNt4 || os == os::kWindows2000 ? "C:\\WINNT" : "C:\\WINDOWS";
-  const bool nineX = os >= os::kWindows95 && os <= os::kWindowsMe;
+      os == Os::WindowsNt4 || os == Os::Windows2000 ? "C:\\WINNT" : "C:\\WINDOWS";
+  const bool nineX = os >= Os::Windows95 && os <= Os::WindowsMe;
   inputs.paths = {windows, windows + (nineX ? "\\SYSTEM" : "\\system32"), "C:\\Program Files", os};
   inputs.appPath = kAppPath;
   return inputs;
@@ -67,7 +69,7 @@ inline std::vector<std::string> FixtureLines(const std::string& file) {
 
 struct WindowsMachine {
   const char* file;  // the .reg file in the fixture directory
-  int osVersion;
+  Os osVersion;
   bool newShell;
   std::uint32_t shellVersion;            // (major << 16) | minor
   const WindowsMachine* base = nullptr;  // a machine this file is laid over
@@ -104,18 +106,18 @@ struct WindowsMachine {
   }
 };
 
-inline const WindowsMachine kWin95{"win95.reg", os::kWindows95, false, 0x40000};
-inline const WindowsMachine kWin98{"win98.reg", os::kWindows98, true, 0x40048};
-inline const WindowsMachine kWinMe{"winme.reg", os::kWindowsMe, true, 0x50032};
-inline const WindowsMachine kNt4{"nt4.reg", os::kWindowsNt4, false, 0x40000};
-inline const WindowsMachine kNt4NewShell{"nt4-newshell.reg", os::kWindowsNt4, true, 0x40047};
-inline const WindowsMachine kWin2000{"win2000.reg", os::kWindows2000, true, 0x50000};
-inline const WindowsMachine kWinXp{"winxp.reg", os::kWindowsXp, true, 0x60000};
+inline const WindowsMachine kWin95{"win95.reg", Os::Windows95, false, 0x40000};
+inline const WindowsMachine kWin98{"win98.reg", Os::Windows98, true, 0x40048};
+inline const WindowsMachine kWinMe{"winme.reg", Os::WindowsMe, true, 0x50032};
+inline const WindowsMachine kNt4{"nt4.reg", Os::WindowsNt4, false, 0x40000};
+inline const WindowsMachine kNt4NewShell{"nt4-newshell.reg", Os::WindowsNt4, true, 0x40047};
+inline const WindowsMachine kWin2000{"win2000.reg", Os::Windows2000, true, 0x50000};
+inline const WindowsMachine kWinXp{"winxp.reg", Os::WindowsXp, true, 0x60000};
 // Machines as users, tools and later programs left them, with junk and odd values.
-inline const WindowsMachine kNt4Tuned{"nt4-tuned.reg", os::kWindowsNt4, false, 0x40048, &kNt4};
-inline const WindowsMachine kWin98Tuned{"win98-tuned.reg", os::kWindows98, true, 0x40048, &kWin98};
-inline const WindowsMachine kWinXpTuned{"winxp-tuned.reg", os::kWindowsXp, true, 0x60000, &kWinXp};
-inline const WindowsMachine kWinXpJunk{"winxp-junk.reg", os::kWindowsXp, true, 0x60000, &kWinXp};
+inline const WindowsMachine kNt4Tuned{"nt4-tuned.reg", Os::WindowsNt4, false, 0x40048, &kNt4};
+inline const WindowsMachine kWin98Tuned{"win98-tuned.reg", Os::Windows98, true, 0x40048, &kWin98};
+inline const WindowsMachine kWinXpTuned{"winxp-tuned.reg", Os::WindowsXp, true, 0x60000, &kWinXp};
+inline const WindowsMachine kWinXpJunk{"winxp-junk.reg", Os::WindowsXp, true, 0x60000, &kWinXp};
 inline const WindowsMachine* const kMachines[] = {
     &kWin95, &kWin98,    &kWinMe,      &kNt4,        &kNt4NewShell, &kWin2000,
     &kWinXp, &kNt4Tuned, &kWin98Tuned, &kWinXpTuned, &kWinXpJunk};
@@ -142,12 +144,12 @@ inline std::unique_ptr<SlotCatalogue> BuildEverything(const CatalogueInputs& inp
   auto catalogue = std::make_unique<SlotCatalogue>(inputs, system);
   InstallBuilders(*catalogue);
   catalogue->BuildAll(true);
-  catalogue->BuildCategory(category::kQuickLaunch);
+  catalogue->BuildCategory(Category::QuickLaunch);
   return catalogue;
 }
 
-// What "gdctl catalogue" prints for the machine over `registry`: every category, drives in the
-// remembered mode.
+// What "gdctl catalogue" prints for the machine over `registry`: every category with the
+// plugins' slots, drives in the remembered mode.
 inline std::vector<std::string> Listing(const WindowsMachine& machine, CatalogueView view,
                                         Registry& registry) {
   FakeShell shell;
@@ -155,12 +157,13 @@ inline std::vector<std::string> Listing(const WindowsMachine& machine, Catalogue
   machine.setUpShell(shell, &ini);
   test::ScriptedPrompt prompt;
   test::RecordingNotice notice;
+  PluginSlots plugins;
   SlotCatalogue catalogue(MachineInputs(machine, registry, view),
-                          CatalogueSystem{registry, ini, shell, prompt, notice});
+                          CatalogueSystem{registry, ini, shell, prompt, notice, &plugins});
   InstallBuilders(catalogue);
   std::vector<std::string> listed;
-  for (int c = 0; c < kCategoryCount; ++c) {
-    if (c == category::kDrives) BuildDriveIcons(catalogue);
+  for (Category c : kAllCategories) {
+    if (c == Category::Drives) BuildDriveIcons(catalogue);
     catalogue.BuildCategory(c);
     for (const CatalogueEntry& entry : catalogue.Entries(c)) listed.push_back(SlotLine(c, entry));
   }

@@ -37,24 +37,24 @@ class ApplyTest : public ::testing::Test, protected CatalogueHarness {
  protected:
   static CatalogueInputs Inputs(int os, const char* ieVersion = "6.0.2800.1106") {
     CatalogueInputs inputs;
-    inputs.osVersion = os;
+    inputs.osVersion = static_cast<Os>(os);
     inputs.ieVersion = ieVersion;
-    inputs.paths = PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Program Files", os};
+    inputs.paths = PathContext{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Program Files", static_cast<Os>(os)};
     inputs.appPath = "C:\\Program Files\\Glimmerdeck";
     return inputs;
   }
   void Make(int os = 6, const char* ieVersion = "6.0.2800.1106") {
     backend = MemoryRegistry();
     ini = MemoryIni();
-    page = PageState{};
+    page = EditState{};
     MakeCatalogue(Inputs(os, ieVersion));
   }
   // Adds a slot (its default `defaultRef`) and gives it a new pending icon, marking it changed.
   IconSlot& Changed(int category, const std::string& name, std::optional<RegRoot> root, const std::string& key,
                     const std::string& value, const std::string& file, int index,
                     SlotKind kind = SlotKind::RegistryValue, const std::string& defaultRef = "") {
-    const auto at = static_cast<std::size_t>(catalogue->AddSlot(category, name, root, key, value, defaultRef, 0, kind, 0));
-    IconSlot& slot = *catalogue->Entries(category).at(at).slot;
+    const auto at = static_cast<std::size_t>(catalogue->AddSlot(static_cast<Category>(category), name, root, key, value, defaultRef, 0, kind, 0));
+    IconSlot& slot = *catalogue->Entries(static_cast<Category>(category)).at(at).slot;
     catalogue->SetSlotIcon(slot, file, index);
     page.pendingChanges = true;
     return slot;
@@ -66,7 +66,7 @@ class ApplyTest : public ::testing::Test, protected CatalogueHarness {
     return std::string(buffer.data(), ini.GetString(file, section, key, missing, buffer));
   }
 
-  PageState page;
+  EditState page;
   RecordingEvents events;
   RecordingEffects effects;
 };
@@ -78,7 +78,6 @@ constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVers
 TEST_F(ApplyTest, EachKindOfPlaceGetsItsValueTextAndTheSlotsBecomeCurrent) {
   Make();
   page.packageFile = "C:\\Themes\\Blue\\blue.gdtheme";
-  page.categoryOnShow = 2;
   IconSlot& pc = Changed(0, "My Computer", HKCR, "CLSID\\{20D04FE0}", "", "C:\\i\\pc.ico", 3, SlotKind::ClsidDefaultIcon);
   Changed(6, "Normal Select", HKCU, "Control Panel\\Cursors", "Arrow", "C:\\c\\arrow.cur", 0);
   // The program's own executable stands for Windows' own cursor: an empty value.
@@ -92,7 +91,7 @@ TEST_F(ApplyTest, EachKindOfPlaceGetsItsValueTextAndTheSlotsBecomeCurrent) {
                 IniText("C:\\Music\\desktop.ini", ".ShellClassInfo", "IconIndex"), "C:\\i\\note.icl,7");
   EXPECT_EQ(Text(HKCU, kProgramKey, "Theme"), page.packageFile);
   EXPECT_FALSE(page.pendingChanges || pc.IsChanged() || pc.currentPath != "C:\\i\\pc.ico");
-  EXPECT_EQ(events.repainted, std::vector<int>{2});
+  EXPECT_EQ(events.listsChanged, 1);
   EXPECT_EQ(effects.notices, 2);
   Changed(0, "Desk", HKCU, "Desk", "Icon", "C:\\i\\d.ico", 3);
   page.pendingChanges = false;
@@ -105,8 +104,8 @@ TEST_F(ApplyTest, APendingIconWithoutFileIsNeverWritten) {
   Make(2);
   backend.PutText(HKCR, ".zip", "", "WinZip");
   backend.PutText(HKCR, "WinZip\\DefaultIcon", "", "C:\\WinZip\\winzip32.exe,0");
-  catalogue->AddSlot(5, "Zip File", HKCR, ".zip", "", "", 0, SlotKind::ClassDefaultIcon, 0);
-  IconSlot& zip = *catalogue->Find(5, "Zip File");
+  catalogue->AddSlot(Category::Files, "Zip File", HKCR, ".zip", "", "", 0, SlotKind::ClassDefaultIcon, 0);
+  IconSlot& zip = *catalogue->Find(Category::Files, "Zip File");
   page.pendingChanges = catalogue->RestoreSlot(zip, false, true) == 1 && zip.IsChanged();
   EXPECT_EQ(Apply(), 0);
   EXPECT_EQ(Text(HKCR, "WinZip\\DefaultIcon", ""), "C:\\WinZip\\winzip32.exe,0");
@@ -162,11 +161,11 @@ TEST_F(ApplyTest, BackupsAreWrittenOnceAndAddedTypesGetAClass) {
   backend.PutText(HKCR, ".xyz", "", "xyzfile");
   backend.PutText(HKCR, "xyzfile\\DefaultIcon", "", "C:\\apps\\xyz.exe,1");
   for (const char* type : {".xyz", ".QQ"}) {
-    catalogue->AddSlot(5, "", HKCR, type, "", "", -1, SlotKind::ExtensionDefaultIcon, slotflag::kAddedFormat);
+    catalogue->AddSlot(Category::Files, "", HKCR, type, "", "", -1, SlotKind::ExtensionDefaultIcon, slotflag::kAddedFormat);
   }
-  IconSlot& xyz = *catalogue->Entries(5).at(0).slot;
+  IconSlot& xyz = *catalogue->Entries(Category::Files).at(0).slot;
   catalogue->SetSlotIcon(xyz, "C:\\i\\x.ico", 4);
-  catalogue->SetSlotIcon(*catalogue->Entries(5).at(1).slot, "C:\\i\\q.ico", 0);
+  catalogue->SetSlotIcon(*catalogue->Entries(Category::Files).at(1).slot, "C:\\i\\q.ico", 0);
   Apply();
   EXPECT_EQ(Text(HKLM, client, "Backup"), "C:\\ie\\iexplore.exe,0");
   EXPECT_EQ(Text(HKCR, "xyzfile\\DefaultIcon", ""), "C:\\i\\x.ico,4");
@@ -188,8 +187,8 @@ TEST_F(ApplyTest, BackupsAreWrittenOnceAndAddedTypesGetAClass) {
   backend.PutText(HKCU, kShellFolders, "AppData", "C:\\Users\\Ann\\AppData");
   ini.WriteString(kBackupIni, "Quick Launch", std::string("Browser"), std::string("C:\\first.exe,0"));
   for (const std::string name : {"Browser", "Mail", "Player"}) {
-    catalogue->AddSlot(7, name, std::nullopt, "", "", "C:\\apps\\" + name + ".exe", 1, SlotKind::BuiltIn, 0);
-    catalogue->SetSlotIcon(*catalogue->Find(7, name), "C:\\i\\ql.icl", 9);
+    catalogue->AddSlot(Category::QuickLaunch, name, std::nullopt, "", "", "C:\\apps\\" + name + ".exe", 1, SlotKind::BuiltIn, 0);
+    catalogue->SetSlotIcon(*catalogue->Find(Category::QuickLaunch, name), "C:\\i\\ql.icl", 9);
   }
   page.pendingChanges = true;
   effects.readOnlyShortcuts.insert(folder + "Mail.lnk");
@@ -218,8 +217,8 @@ TEST_F(ApplyTest, ImagesAreReplacedForNonZeroValueNamesAndDriveLettersAtTheirDef
   for (const bool driveMode : {true, false}) {
     Make(5);
     backend.PutText(HKLM, letter + "\\DefaultIcon", "", "C:\\i\\disk.ico,0");
-    catalogue->AddSlot(3, "Data (D:)", HKLM, letter + "\\DefaultIcon", "", "", 8, SlotKind::ShellIconFallback, 0);
-    page.pendingChanges = catalogue->RestoreSlot(*catalogue->Find(3, "Data (D:)"), false, true) == 1;
+    catalogue->AddSlot(Category::Drives, "Data (D:)", HKLM, letter + "\\DefaultIcon", "", "", 8, SlotKind::ShellIconFallback, 0);
+    page.pendingChanges = catalogue->RestoreSlot(*catalogue->Find(Category::Drives, "Data (D:)"), false, true) == 1;
     Apply(driveMode);
     EXPECT_EQ(backend.KeyExists(HKLM, letter + "\\DefaultIcon"), !driveMode);
     EXPECT_TRUE(backend.KeyExists(HKLM, letter));
@@ -240,10 +239,10 @@ TEST_F(ApplyTest, JournalOfADryRunListsTheRealRunsWritesAndWritesNothing) {
     JournalIni iniThrough(ini, journal);
     JournalEffects effectsThrough(effects, shell, journal);
     SlotCatalogue applied(Inputs(6), CatalogueSystem{registryOver, iniThrough, shell, prompt, notice});
-    applied.AddSlot(4, "Shortcut Overlay", HKLM, kShellIcons, "29", "", -1, SlotKind::RegistryValue, 0);
-    applied.AddSlot(2, "My Music", std::nullopt, "C:\\Music\\desktop.ini", "", "", 0, SlotKind::FolderDesktopIni, 0);
-    applied.SetSlotIcon(*applied.Find(4, "Shortcut Overlay"), "C:\\i\\arrow.ico", 2);
-    applied.SetSlotIcon(*applied.Find(2, "My Music"), "C:\\i\\note.ico", 0);
+    applied.AddSlot(Category::Others, "Shortcut Overlay", HKLM, kShellIcons, "29", "", -1, SlotKind::RegistryValue, 0);
+    applied.AddSlot(Category::Folders, "My Music", std::nullopt, "C:\\Music\\desktop.ini", "", "", 0, SlotKind::FolderDesktopIni, 0);
+    applied.SetSlotIcon(*applied.Find(Category::Others, "Shortcut Overlay"), "C:\\i\\arrow.ico", 2);
+    applied.SetSlotIcon(*applied.Find(Category::Folders, "My Music"), "C:\\i\\note.ico", 0);
     page.pendingChanges = true;
     ApplyToSystem(applied, page, events, effectsThrough, {});
     std::string iconFile;
@@ -271,19 +270,19 @@ class RestoreTest : public ApplyTest {
   void MakeChangedEverywhere(int os = 6) {
     Make(os);
     events = RecordingEvents{};
-    for (int c = 0; c < category::kQuickLaunch; ++c) AddChanged(*catalogue, c);
-    catalogue->SetBuilder(category::kQuickLaunch, [this](SlotCatalogue& built) { AddChanged(built, category::kQuickLaunch); });
+    for (int c = 0; c < kPackageCategoryCount; ++c) AddChanged(*catalogue, c);
+    catalogue->SetBuilder(Category::QuickLaunch, [this](SlotCatalogue& built) { AddChanged(built, 7); });
   }
   void AddChanged(SlotCatalogue& built, int c) {
     const std::string name = "Slot " + std::to_string(c);
     backend.PutText(HKCU, name, "Icon", "C:\\system\\now.ico,1");
-    built.AddSlot(c, name, HKCU, name, "Icon", "C:\\defaults\\d.icl", c, SlotKind::RegistryValue, 0);
-    built.SetSlotIcon(*built.Find(c, name), "C:\\package\\p.icl", 40 + c);
+    built.AddSlot(static_cast<Category>(c), name, HKCU, name, "Icon", "C:\\defaults\\d.icl", c, SlotKind::RegistryValue, 0);
+    built.SetSlotIcon(*built.Find(static_cast<Category>(c), name), "C:\\package\\p.icl", 40 + c);
   }
   std::string AtDefault() {  // "1" per category whose slot is back at its default
     std::string marks;
     for (int c = 0; c < kCategoryCount; ++c) {
-      const IconSlot* slot = catalogue->Find(c, "Slot " + std::to_string(c));
+      const IconSlot* slot = catalogue->Find(static_cast<Category>(c), "Slot " + std::to_string(c));
       marks += slot && slot->iconPath == "C:\\defaults\\d.icl" && slot->IsChanged() ? '1' : '0';
     }
     return marks;
@@ -295,19 +294,18 @@ TEST_F(RestoreTest, QuietRestoreTakesTheIncludedCategoriesAndQuickLaunchAndPrepa
   page.include = {true, false, false, false, false, true, true};
   RestoreAllIcons(*catalogue, page, events, true, true);
   EXPECT_EQ(AtDefault(), "10000101");
-  EXPECT_EQ(events.refreshed, (std::vector<std::pair<int, int>>{{0, 0}, {5, 0}, {7, 0}}));
-  EXPECT_EQ(events.repainted, std::vector<int>{0});
+  EXPECT_EQ(events.refreshed, (std::vector<std::pair<Category, int>>{{Category::Desktop, 0}, {Category::Files, 0}, {Category::QuickLaunch, 0}}));
+  EXPECT_EQ(events.listsChanged, 1);
   EXPECT_EQ(events.applyEnabled, 1);
   EXPECT_TRUE(page.pendingChanges && page.needCacheRebuild && prompt.requests.empty());
   RestoreAllCursors(*catalogue, page, events, true, true);
   EXPECT_EQ(AtDefault(), "10000111");
-  // Everything; on a 9x system no cache rebuild; cursors on show are not repainted.
+  // Everything; on a 9x system no cache rebuild; with the cursors' switch off they stay.
   MakeChangedEverywhere(2);
-  page.categoryOnShow = 6;
   RestoreAllIcons(*catalogue, page, events, true, false);
   RestoreAllCursors(*catalogue, page, events, true, true);  // the cursors' switch is off
   EXPECT_EQ(AtDefault(), "11111101");
-  EXPECT_FALSE(page.needCacheRebuild || !events.repainted.empty());
+  EXPECT_FALSE(page.needCacheRebuild || events.listsChanged != 1);
   // "Restore Icons Launch" 0 leaves Quick Launch alone; missing means on.
   MakeChangedEverywhere();
   backend.PutNumber(HKCU, kProgramKey, "Restore Icons Launch", 0);
@@ -316,9 +314,9 @@ TEST_F(RestoreTest, QuietRestoreTakesTheIncludedCategoriesAndQuickLaunchAndPrepa
   // A slot without a default is left as it is.
   backend.PutText(HKCR, ".zip", "", "WinZip");
   backend.PutText(HKCR, "WinZip\\DefaultIcon", "", "C:\\WinZip\\winzip32.exe,0");
-  ASSERT_GE(catalogue->AddSlot(5, "Zip File", HKCR, ".zip", "", "", 0, SlotKind::ClassDefaultIcon, 0), 0);
+  ASSERT_GE(catalogue->AddSlot(Category::Files, "Zip File", HKCR, ".zip", "", "", 0, SlotKind::ClassDefaultIcon, 0), 0);
   RestoreAllIcons(*catalogue, page, events, true, false);
-  EXPECT_FALSE(catalogue->Find(5, "Zip File")->IsChanged());
+  EXPECT_FALSE(catalogue->Find(Category::Files, "Zip File")->IsChanged());
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class IconCacheRebuild : public ::testing::Test, public CacheRebuilder {
   }
   std::string Rebuild(int os) {
     CatalogueInputs inputs;
-    inputs.osVersion = os;
+    inputs.osVersion = static_cast<Os>(os);
     inputs.appPath = "C:\\Gd";
     inputs.paths.systemDir = "C:\\WINNT\\system32";
     log.clear();

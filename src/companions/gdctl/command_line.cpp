@@ -4,9 +4,9 @@
 #include "gdctl/command_group.h"
 #include "gdctl/icon_commands.h"
 #ifdef _WIN32
-#include "gdctl/apply_commands.h"
-#include "gdctl/catalogue_commands.h"
-#include "gdctl/package_commands.h"
+#include "gdctl/apply_commands_win32.h"
+#include "gdctl/catalogue_commands_win32.h"
+#include "gdctl/package_commands_win32.h"
 #endif
 
 namespace gd::gdctl {

@@ -1,7 +1,7 @@
 // Reads the hook handle from the shared block that the installing program filled.
-#include "companions/refreshhook/hook_block.h"
+#include "companions/refreshhook/hook_block_win32.h"
 
-#include "companions/refreshhook/refreshhook.h"
+#include "companions/include/refreshhook_win32.h"
 #include "platform/unique_handle.h"
 
 #include <cstdint>

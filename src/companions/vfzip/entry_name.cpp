@@ -2,7 +2,7 @@
 // reach a device, or be silently changed by Windows into another name.
 #include "companions/vfzip/entry_name.h"
 
-#include "companions/vfzip/vfzip.h"
+#include "companions/include/vfzip.h"
 
 #include <array>
 #include <cctype>

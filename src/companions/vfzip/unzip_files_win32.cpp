@@ -6,7 +6,7 @@
 #include "companions/vfzip/entry_name.h"
 #include "companions/vfzip/folders.h"
 #include "companions/vfzip/name_codec.h"
-#include "companions/vfzip/vfzip.h"
+#include "companions/include/vfzip.h"
 #include "companions/vfzip/wildcard.h"
 #include "companions/vfzip/zip_handles.h"
 #include "platform/unique_handle.h"

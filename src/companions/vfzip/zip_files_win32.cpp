@@ -3,7 +3,7 @@
 #include "companions/vfzip/zip_files.h"
 
 #include "companions/vfzip/name_codec.h"
-#include "companions/vfzip/vfzip.h"
+#include "companions/include/vfzip.h"
 #include "companions/vfzip/zip_handles.h"
 #include "platform/unique_handle.h"
 

@@ -1,7 +1,7 @@
 // VFZip.dll through the program's binding: hostile archives are refused before anything is
 // written, saying why; what is packed comes back byte for byte; a missing library is reported.
 #include "companions/vfzip/raw_zip.h"
-#include "companions/vfzip/vfzip.h"
+#include "companions/include/vfzip.h"
 #include "platform/zip_library.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_prompt.h"

@@ -1,0 +1,121 @@
+// The real dialogs run modally (invisibly, with Wine's null driver): a timer inside the modal
+// loop looks at the open dialog and answers it as a user would.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/dialog_driver_win32.h"
+#include "support/memory_ini.h"
+#include "support/memory_registry.h"
+#include "ui/notice_box_win32.h"
+#include "ui/package_info_dialog_win32.h"
+
+namespace gd {
+namespace {
+
+// The open box: the one window of this thread with the notice text (1074).
+HWND FindNoticeBox() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) -> BOOL {
+    if (GetDlgItem(window, 1074)) *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+void Click(HWND box, int id) { SendDlgItemMessageA(box, id, BM_CLICK, 0, 0); }
+std::string TextOf(HWND window) {
+  char text[1200] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+bool Visible(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+// What the box showed: caption, text, buttons as "label:identifier" ("-" when hidden), then
+// "icon" and "check box" when shown, and the default button; and its answer.
+struct Shown {
+  INT_PTR answer = 0;
+  std::vector<std::string> looks;
+};
+Shown ShowBox(const std::string& text, const std::string& caption, std::uint32_t flags, std::function<void(HWND)> act) {
+  Shown shown;
+  test::DialogDriver driver(FindNoticeBox, [&](HWND box) {
+    shown.looks = {TextOf(box), TextOf(GetDlgItem(box, 1074))};
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+      char className[16] = {};
+      GetClassNameA(child, className, sizeof className);
+      if (lstrcmpiA(className, "Button") != 0 || GetDlgCtrlID(child) == 1073) continue;
+      shown.looks.push_back(Visible(child) ? TextOf(child) + ":" + std::to_string(GetDlgCtrlID(child)) : "-");
+    }
+    if (SendDlgItemMessageA(box, 1079, STM_GETICON, 0, 0)) shown.looks.push_back("icon");
+    if (Visible(GetDlgItem(box, 1073))) shown.looks.push_back("check box");
+    shown.looks.push_back("default " + std::to_string(LOWORD(SendMessageA(box, DM_GETDEFID, 0, 0))));
+    act(box);
+  }, -2);
+  NoticeDialog box;
+  box.SetNotice(text, caption, flags);
+  shown.answer = box.Show(nullptr);
+  EXPECT_TRUE(driver.acted());
+  return shown;
+}
+
+using Looks = std::vector<std::string>;
+
+TEST(NoticeBox, ShowsItsLabelsIconAndCheckBoxAndAnswersWithTheButtonAndTheTick) {
+  // Information with Yes, No and Cancel, offering the check box (flag 0x01000000).
+  Shown shown = ShowBox("Apply all the icons?", "Apply Glimmerkit", 0x01000043, [](HWND box) { Click(box, 7); });
+  EXPECT_EQ(shown.answer, 7);
+  EXPECT_EQ(shown.looks, (Looks{"Apply Glimmerkit", "Apply all the icons?", "Yes:6", "No:7", "Cancel:2", "icon",
+                                 "check box", "default 6"})) << "Enter answers with the first button's new identifier";
+  // Without the flag the check box is hidden and a tick does not count; texts are cut.
+  shown = ShowBox(std::string(1200, 'x'), std::string(150, 'c'), 0x04, [](HWND box) {
+    SendDlgItemMessageA(box, 1073, BM_SETCHECK, BST_CHECKED, 0);
+    Click(box, 6);
+  });
+  EXPECT_EQ(shown.answer, 6);
+  EXPECT_EQ(shown.looks, (Looks{std::string(99, 'c'), std::string(999, 'x'), "Yes:6", "No:7", "-", "default 6"}));
+  // Through the notice service: ticking does not close the box; Escape answers Cancel, ticked.
+  test::DialogDriver driver(FindNoticeBox, [](HWND box) {
+    Click(box, 1073);
+    PostMessageA(box, WM_KEYDOWN, VK_ESCAPE, 0);
+  }, -2);
+  const NoticeResult result = NoticeBoxDialog().Show({"Apply?", "", PromptIcon::Information, PromptButtons::YesNoCancel});
+  EXPECT_EQ(result.answer, PromptAnswer::Cancel);
+  EXPECT_TRUE(driver.acted() && result.doNotShowAgain);
+}
+
+constexpr const char* kPackage = "C:\\Themes\\Blue\\Blue.gdtheme";
+
+TEST(PackageInfoDialog, OkStoresWhatIsShownAndCancelWritesNothing) {
+  for (const bool ok : {false, true}) {
+    test::MemoryRegistry backend;
+    Registry registry(backend);
+    test::MemoryIni ini;
+    backend.PutText(RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "RegisteredOwner", "Ada Owner");
+    // The owner is offered only to a package without information.
+    if (!ok) ini.WriteString(kPackage, "Package Info", "Comments", "kept");
+    char author[100] = {}, comments[100] = {};
+    test::DialogDriver driver([] { return FindWindowA("#32770", "Blue Package Info"); }, [&](HWND dialog) {
+      GetDlgItemTextA(dialog, 1059, author, sizeof author);
+      GetDlgItemTextA(dialog, 1058, comments, sizeof comments);
+      SetDlgItemTextA(dialog, 1058, "first\r\nsecond\r\nthird");
+      SendMessageA(dialog, WM_COMMAND, ok ? IDOK : IDCANCEL, 0);
+    }, IDCANCEL);
+    EXPECT_EQ(PackageInfoDialog(ini, registry, kPackage).Show(GetModuleHandleA(nullptr), nullptr), ok);
+    EXPECT_STREQ(author, ok ? "Ada Owner" : "");
+    EXPECT_STREQ(comments, ok ? "" : "kept");
+    std::array<char, 100> stored{};
+    ini.GetString(kPackage, "Package Info", "Comments", "", stored);
+    EXPECT_STREQ(stored.data(), ok ? "first second third" : "kept");
+    ini.GetString(kPackage, "Package Info", "Author", "", stored);
+    EXPECT_STREQ(stored.data(), ok ? "Ada Owner" : "");
+    EXPECT_EQ(registry.ReadText(RegRoot::CurrentUser, "Software\\Quillmoor\\Glimmerdeck", "Package Author"), ok ? "Ada Owner" : "ERROR");
+  }
+}
+
+}  // namespace
+}  // namespace gd
