@@ -15,7 +15,7 @@
 #include "support/reg_file.h"
 #include "support/scratch_roots_win32.h"
 #include "support/scripted_prompt.h"
-#include "version_fixture.h"
+#include "support/windows_machines.h"
 
 int main(int argc, char** argv) {
   using namespace gd;

@@ -24,7 +24,7 @@
 #include "support/reg_file.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_prompt.h"
-#include "version_fixture.h"
+#include "support/windows_machines.h"
 
 namespace {
 

@@ -128,7 +128,16 @@ struct GlobalMemoryTraits {
   static void Close(Handle h) noexcept { GlobalFree(h); }
 };
 
+// A window hook, taken out again with UnhookWindowsHookEx.
+struct HookTraits {
+  using Handle = HHOOK;
+  static Handle Invalid() noexcept { return nullptr; }
+  static bool IsValid(Handle h) noexcept { return h != nullptr; }
+  static void Close(Handle h) noexcept { UnhookWindowsHookEx(h); }
+};
+
 using UniqueScreenDc = UniqueHandle<ScreenDcTraits>;
+using UniqueHook = UniqueHandle<HookTraits>;
 using UniqueGlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 
 }  // namespace gd

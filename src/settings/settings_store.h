@@ -2,12 +2,11 @@
 // recent-package list. There is no cached state: each call reads or writes the registry.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include <array>
 
 #include "platform/registry.h"
 

@@ -18,14 +18,6 @@ constexpr char kShellWindowClass[] = "Progman";
 // How long the shell is given to rebuild before the hook is taken out again.
 constexpr DWORD kShellHookWaitMs = 2000;
 
-struct HookTraits {
-  using Handle = HHOOK;
-  static Handle Invalid() noexcept { return nullptr; }
-  static bool IsValid(Handle h) noexcept { return h != nullptr; }
-  static void Close(Handle h) noexcept { UnhookWindowsHookEx(h); }
-};
-using UniqueHook = UniqueHandle<HookTraits>;
-
 template <typename Function>
 Function Export(const UniqueModule& module, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module.get(), name)));

@@ -21,6 +21,19 @@ TEST(CommandLine, EveryKeywordWithEitherPrefixInAnyCaseAndTheLastOfEachWins) {
       EXPECT_EQ(info.fileName, "C:\\pkg\\a.gdtheme");
     }
   }
+  // Which keywords run silently, and the window's start flags: L load and close, R restore and
+  // close, S skip the cache rebuild ("a" is taken like "lt", though it never reaches the window).
+  std::string silent, flags;
+  for (const auto& [keyword, mode] : table) {
+    if (IsSilentOperation(mode)) silent += std::string(keyword) + " ";
+    const StartFlags start = StartFlagsFor(mode);
+    if (start.loadAndClose || start.restoreAndClose || start.skipCacheRebuild) {
+      flags += std::string(keyword) + ":" + (start.loadAndClose ? "L" : "") +
+               (start.restoreAndClose ? "R" : "") + (start.skipCacheRebuild ? "S" : "") + " ";
+    }
+  }
+  EXPECT_EQ(silent, "r Default Lt default2 ");
+  EXPECT_EQ(flags, "a:L r:R Default:R Lt:L default2:RS ");
   EXPECT_EQ(ParseCommandLine({"/default2", "/r"}).mode, Mode::RestoreDefaults);
   EXPECT_EQ(ParseCommandLine({"/r", "/default2"}).mode, Mode::RestoreDefaultsNoRebuild);
   EXPECT_EQ(ParseCommandLine({"first.gdtheme", "/lt", "second.gdtheme"}).fileName, "second.gdtheme");
