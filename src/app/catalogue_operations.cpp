@@ -1,5 +1,5 @@
-// Connects the main window's start-up and Apply to packages, restoring, applying and the
-// icon cache rebuild.
+// Connects the main window's commands to packages, restoring, saving, applying and the icon
+// cache rebuild.
 #include "app/catalogue_operations.h"
 
 #include "package/package_loader.h"
@@ -8,32 +8,32 @@
 
 namespace gd {
 
-CatalogueOperations::CatalogueOperations(SlotCatalogue& catalogue, CatalogueEvents& events,
-                                         PackageHost& files, SystemEffects& effects,
-                                         CacheRebuilder& rebuilder)
-    : catalogue_(catalogue), events_(events), files_(files), effects_(effects),
-      rebuilder_(rebuilder) {}
+CatalogueOperations::CatalogueOperations(SlotCatalogue& catalogue, PackageHost& files,
+                                         SystemEffects& effects, CacheRebuilder& rebuilder)
+    : catalogue_(catalogue), files_(files), effects_(effects), rebuilder_(rebuilder) {}
 
-bool CatalogueOperations::LoadPackage(AppState& state) {
+bool CatalogueOperations::LoadPackage(AppState& state, CatalogueEvents& events) {
   loading_ = &state.page;
-  const int result = gd::LoadPackage(catalogue_, state.page, events_, *this);
+  loadingEvents_ = &events;
+  const int result = gd::LoadPackage(catalogue_, state.page, events, *this);
   loading_ = nullptr;
+  loadingEvents_ = nullptr;
   return result == 1;
 }
 
-void CatalogueOperations::RestoreAllIconsQuietly(AppState& state) {
-  gd::RestoreAllIcons(catalogue_, state.page, events_, true, false);
+void CatalogueOperations::RestoreAllIcons(AppState& state, CatalogueEvents& events, bool quiet) {
+  gd::RestoreAllIcons(catalogue_, state.page, events, quiet, false);
 }
 
-void CatalogueOperations::RestoreAllCursorsQuietly(AppState& state) {
-  gd::RestoreAllCursors(catalogue_, state.page, events_, true, false);
+void CatalogueOperations::RestoreAllCursors(AppState& state, CatalogueEvents& events, bool quiet) {
+  gd::RestoreAllCursors(catalogue_, state.page, events, quiet, false);
 }
 
-void CatalogueOperations::ApplyToSystem(AppState& state) {
+void CatalogueOperations::ApplyToSystem(AppState& state, CatalogueEvents& events) {
   if (!state.localUpdate) return;
   // The lists are built with the drives shared by type; only the Drives tab switched to
   // individual letters would make a letter set back to its default lose its own key.
-  gd::ApplyToSystem(catalogue_, state.page, events_, effects_, ApplyOptions{});
+  gd::ApplyToSystem(catalogue_, state.page, events, effects_, ApplyOptions{});
 }
 
 void CatalogueOperations::RebuildIconCache(AppState&) {
@@ -42,12 +42,24 @@ void CatalogueOperations::RebuildIconCache(AppState&) {
                        IconCacheServices{system.registry, system.shell, system.prompt, rebuilder_});
 }
 
+void CatalogueOperations::SavePackage(AppState& state, CatalogueEvents& events, SaveHost& host,
+                                      bool saveAs) {
+  gd::SavePackage(catalogue_, state.page, events, host, saveAs);
+}
+
+void CatalogueOperations::SwitchView(AppState& state, bool localUpdate) {
+  state.localUpdate = localUpdate;
+  catalogue_.SetView(localUpdate ? CatalogueView::LocalUpdate : CatalogueView::PackageBuilder);
+}
+
+PathContext CatalogueOperations::IconPaths() { return catalogue_.inputs().paths; }
+
 void CatalogueOperations::RestoreAllIcons(bool includedOnly) {
-  if (loading_) gd::RestoreAllIcons(catalogue_, *loading_, events_, true, includedOnly);
+  if (loading_) gd::RestoreAllIcons(catalogue_, *loading_, *loadingEvents_, true, includedOnly);
 }
 
 void CatalogueOperations::RestoreAllCursors(bool includedOnly) {
-  if (loading_) gd::RestoreAllCursors(catalogue_, *loading_, events_, true, includedOnly);
+  if (loading_) gd::RestoreAllCursors(catalogue_, *loading_, *loadingEvents_, true, includedOnly);
 }
 
 std::optional<std::string> CatalogueOperations::InstallZippedPackage(const std::string& archive) {

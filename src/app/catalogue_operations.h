@@ -1,5 +1,5 @@
 // The main window's operations over the real slot catalogue: loading a package, restoring the
-// Windows defaults, applying to the system and rebuilding the shell's icon cache.
+// Windows defaults, saving, applying to the system and rebuilding the shell's icon cache.
 #pragma once
 
 #include "ui/page_operations.h"
@@ -13,14 +13,17 @@ namespace gd {
 class CatalogueOperations final : public PageOperations, private PackageHost {
  public:
   // `files` unpacks archives and makes shortcuts; restoring is done here, on the same page.
-  CatalogueOperations(SlotCatalogue& catalogue, CatalogueEvents& events, PackageHost& files,
-                      SystemEffects& effects, CacheRebuilder& rebuilder);
+  CatalogueOperations(SlotCatalogue& catalogue, PackageHost& files, SystemEffects& effects,
+                      CacheRebuilder& rebuilder);
 
-  bool LoadPackage(AppState& state) override;
-  void RestoreAllIconsQuietly(AppState& state) override;
-  void RestoreAllCursorsQuietly(AppState& state) override;
-  void ApplyToSystem(AppState& state) override;
+  bool LoadPackage(AppState& state, CatalogueEvents& events) override;
+  void RestoreAllIcons(AppState& state, CatalogueEvents& events, bool quiet) override;
+  void RestoreAllCursors(AppState& state, CatalogueEvents& events, bool quiet) override;
+  void ApplyToSystem(AppState& state, CatalogueEvents& events) override;
   void RebuildIconCache(AppState& state) override;
+  void SavePackage(AppState& state, CatalogueEvents& events, SaveHost& host, bool saveAs) override;
+  void SwitchView(AppState& state, bool localUpdate) override;
+  PathContext IconPaths() override;
 
  private:
   // PackageHost, for loading: restores act on the page being loaded.
@@ -30,11 +33,11 @@ class CatalogueOperations final : public PageOperations, private PackageHost {
   bool CreateShortcut(const std::string& shortcut, const std::string& target) override;
 
   SlotCatalogue& catalogue_;
-  CatalogueEvents& events_;
   PackageHost& files_;
   SystemEffects& effects_;
   CacheRebuilder& rebuilder_;
   EditState* loading_ = nullptr;  // the page a LoadPackage call is filling
+  CatalogueEvents* loadingEvents_ = nullptr;
 };
 
 }  // namespace gd

@@ -11,11 +11,14 @@
 #include "catalogue/builders.h"
 #include "catalogue/catalogue_inputs_win32.h"
 #include "package/package_host_win32.h"
+#include "package/zipped_package_win32.h"
 #include "platform/ini_win32.h"
 #include "platform/registry_win32.h"
 #include "plugins/plugins.h"
 #include "system/icon_cache_win32.h"
 #include "system/system_effects_win32.h"
+#include "ui/file_choosers_win32.h"
+#include "ui/handover_block_win32.h"
 #include "ui/main_window_win32.h"
 #include "ui/message_box_prompt_win32.h"
 #include "ui/notice_box_win32.h"
@@ -23,14 +26,15 @@
 
 namespace {
 
-// Runs the real main window as the modal loop of the program, over the catalogue of this
-// system in the Local Update view.
+// Runs the real main window as the main loop of the program, over the catalogue of this
+// system in the Local Update view. A user's start while a window is open goes to that window.
 class DialogRunner final : public gd::MainWindowRunner {
  public:
   DialogRunner(gd::SettingsStore& settings, gd::Prompt& prompt)
       : settings_(settings), prompt_(prompt) {}
 
   int Run(const gd::WindowStart& start) override {
+    if (start.interactive && gd::HandOverToRunningWindow(start.packageFile)) return gd::kExitOk;
     gd::Registry& registry = gd::SystemRegistry();
     gd::ShellQueries& shell = gd::SystemShell();
     gd::CatalogueInputs inputs = gd::SystemCatalogueInputs(
@@ -41,16 +45,18 @@ class DialogRunner final : public gd::MainWindowRunner {
     gd::SlotCatalogue catalogue(
         inputs, gd::CatalogueSystem{registry, gd::SystemIni(), shell, prompt_, notice, &plugins});
     gd::InstallBuilders(catalogue);
-    gd::CatalogueEvents events;
     // Restoring before a load is done by the operations themselves, on the page they load.
     gd::Win32PackageHost files(registry, prompt_, start.appPath, {}, {});
-    gd::CatalogueOperations operations(catalogue, events, files, gd::SystemEffectsOfWindows(),
+    gd::CatalogueOperations operations(catalogue, files, gd::SystemEffectsOfWindows(),
                                        gd::SystemCacheRebuilder());
-    gd::MainWindow window(start, settings_, prompt_, operations);
-    if (window.RunModal(GetModuleHandleA(nullptr), IDD_MAIN_WINDOW, nullptr) == -1) {
-      return gd::kExitWindowFailed;
-    }
-    return window.ExitCode();
+    gd::Win32PackageFiles packageFiles;
+    gd::LibrarySystem library{shell, gd::SystemIni(), packageFiles, registry, prompt_,
+                              start.appPath + "\\Themes"};
+    gd::ZipLibraryTool zip(registry, prompt_);
+    gd::SystemFileChoosers choosers;
+    gd::MainWindow window(start, settings_, prompt_, operations,
+                          gd::WindowServices{library, files, zip, choosers});
+    return window.Run(GetModuleHandleA(nullptr));
   }
 
  private:

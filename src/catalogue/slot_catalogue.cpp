@@ -210,6 +210,12 @@ void SlotCatalogue::ClearPackageCategories() {
   for (Category category : kPackageCategories) ClearCategory(category);
 }
 
+void SlotCatalogue::SetView(CatalogueView view) {
+  if (inputs_.view == view) return;
+  inputs_.view = view;
+  for (Category category : kAllCategories) ClearCategory(category);
+}
+
 void SlotCatalogue::SetBuilder(Category category, Builder builder) {
   builders_[Index(category)] = std::move(builder);
 }

@@ -38,6 +38,9 @@ class SlotCatalogue {
   void ClearCategory(Category category);
   // Empties every list but Quick Launch.
   void ClearPackageCategories();
+  // Local Update shows the system's icons, Package Builder starts from placeholders: every
+  // list is emptied so that it is built again for the new view.
+  void SetView(CatalogueView view);
 
   void SetBuilder(Category category, Builder builder);
   // Runs the category's builder when its list is empty.

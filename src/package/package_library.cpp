@@ -7,7 +7,6 @@
 
 #include "catalogue/categories.h"
 #include "package/package_format.h"
-#include "package/package_loader.h"
 #include "package/zipped_package.h"
 #include "platform/path_text.h"
 #include "platform/program_identity.h"
@@ -117,12 +116,14 @@ std::vector<std::string> NamedIconFiles(LibrarySystem& system, const std::string
   return named;
 }
 
-void DeleteOwnFiles(LibrarySystem& system, const std::string& packageFile) {
+// False when the package file itself could not be removed; icon files that stay behind do
+// no harm once the package is gone.
+bool DeleteOwnFiles(LibrarySystem& system, const std::string& packageFile) {
   for (const std::string& file : NamedIconFiles(system, packageFile)) {
     system.files.RemoveFile(file);
   }
-  system.files.RemoveFile(packageFile);
-  if (system.themesDir.empty()) return;
+  if (!system.files.RemoveFile(packageFile)) return false;
+  if (system.themesDir.empty()) return true;
   for (const std::string& shortcut : system.shell.FindFiles(system.themesDir, "*.lnk", false)) {
     std::string target;
     std::string iconFile;
@@ -132,6 +133,7 @@ void DeleteOwnFiles(LibrarySystem& system, const std::string& packageFile) {
       system.files.RemoveFile(shortcut);
     }
   }
+  return true;
 }
 
 }  // namespace
@@ -221,12 +223,17 @@ DeleteOutcome DeletePackage(LibrarySystem& system, LibraryList& list, std::size_
       Tell(system.prompt, WithText(kDeletePackageQuestion, FileTitle(packageFile)),
            PromptIcon::Question, PromptButtons::YesNo);
   if (answer != PromptAnswer::Yes) return DeleteOutcome::Kept;
+  const std::string folder = RemoveTrailingBackslash(FolderOf(packageFile));
   if (OwnsItsFolder(system, packageFile)) {
-    system.files.RemoveTree(RemoveTrailingBackslash(FolderOf(packageFile)));
-  } else {
-    DeleteOwnFiles(system, packageFile);
+    if (!system.files.RemoveTree(folder)) {
+      // The package may be partly gone, but its file tells: while it is there, it is listed.
+      Tell(system.prompt, WithText(kFolderNotDeletedMessage, folder), PromptIcon::Exclamation);
+      return DeleteOutcome::Kept;
+    }
+  } else if (!DeleteOwnFiles(system, packageFile)) {
+    Tell(system.prompt, WithText(kFileNotDeletedMessage, packageFile), PromptIcon::Exclamation);
+    return DeleteOutcome::Kept;
   }
-  // The entry goes even when the shell could not delete everything: it told the user.
   list.entries.erase(list.entries.begin() + static_cast<std::ptrdiff_t>(entry));
   list.selected = 0;
   return DeleteOutcome::Deleted;
@@ -252,21 +259,22 @@ bool IsDroppablePackage(std::string_view path) {
 }
 
 bool AcceptDroppedFile(LibrarySystem& system, LibraryList& list, const std::string& path,
-                       SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events,
-                       PackageHost& host) {
-  const std::string dropped = path.substr(0, kDroppedPathLength);
-  if (!IsDroppablePackage(dropped)) {
-    Tell(system.prompt, WithText(kNotAPackageMessage, dropped), PromptIcon::Information);
+                       const PackageLoad& load) {
+  if (path.size() > kDroppedPathLength) {
+    Tell(system.prompt, WithText(kDroppedPathTooLongMessage, path.substr(0, kDroppedPathLength)),
+         PromptIcon::Exclamation);
     return false;
   }
-  std::string previous = std::exchange(state.packageFile, dropped);
-  if (LoadPackage(catalogue, state, events, host) == 0) {
-    // Nothing was loaded: the package that was loaded before still is.
-    state.packageFile = std::move(previous);
-    Tell(system.prompt, WithText(kNoPackageInArchiveMessage, dropped), PromptIcon::Exclamation);
+  if (!IsDroppablePackage(path)) {
+    Tell(system.prompt, WithText(kNotAPackageMessage, path), PromptIcon::Information);
     return false;
   }
-  SelectOrAdd(list, state.packageFile);
+  const std::optional<std::string> loaded = load(path);
+  if (!loaded) {
+    Tell(system.prompt, WithText(kNoPackageInArchiveMessage, path), PromptIcon::Exclamation);
+    return false;
+  }
+  SelectOrAdd(list, *loaded);
   return true;
 }
 

@@ -3,14 +3,13 @@
 // the Windows defaults; and deleting, installing and accepting dropped packages.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "settings/settings_store.h"
-#include "catalogue/edit_state.h"
-#include "catalogue/slot_catalogue.h"
 #include "package/package_host.h"
 #include "platform/ini.h"
 #include "platform/prompt.h"
@@ -34,6 +33,17 @@ inline constexpr const char* kNoPackageInArchiveMessage =
     "package.";
 // With the dropped file's path.
 inline constexpr const char* kNotAPackageMessage = "Not a valid package file \"%s\".";
+// With the start of the dropped file's path.
+inline constexpr const char* kDroppedPathTooLongMessage =
+    "The path of the dropped file is longer than 259 characters:\n\n%s...\n\nMove the package "
+    "to a folder with a shorter path and try again.";
+// With the folder or file that stayed.
+inline constexpr const char* kFolderNotDeletedMessage =
+    "Could not delete the package folder:\n\n%s\n\nA file in it may be open in another "
+    "program, or the folder may be read-only. The package stays in the list.";
+inline constexpr const char* kFileNotDeletedMessage =
+    "Could not delete the package file:\n\n%s\n\nIt may be open in another program, or "
+    "read-only. The package stays in the list.";
 
 // What the library reads and changes.
 struct LibrarySystem {
@@ -81,10 +91,14 @@ std::optional<std::string> InstallFromFile(LibrarySystem& system, LibraryList& l
 
 // Whether a dropped file's name is a package's (".gdtheme", ".gd", ".zip", case ignored).
 bool IsDroppablePackage(std::string_view path);
-// A file dropped on the window: loaded and selected when it is a package, else the user is
-// told. False when it was no package or did not load.
+// Loads a package file or archive as the window does; the package file that was loaded (an
+// archive's is the one found in it), or none when nothing was loaded.
+using PackageLoad = std::function<std::optional<std::string>(const std::string& path)>;
+
+// A file dropped on the window: loaded and selected (added at the end first when it is not
+// listed) when its name is a package's; otherwise, or when the load fails, the user is told.
+// A path longer than the system's paths allow is refused rather than cut short.
 bool AcceptDroppedFile(LibrarySystem& system, LibraryList& list, const std::string& path,
-                       SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events,
-                       PackageHost& host);
+                       const PackageLoad& load);
 
 }  // namespace gd

@@ -23,19 +23,15 @@ std::string FileDialogFilter(std::string_view barred) {
   return filter;
 }
 
-Win32SaveHost::Win32SaveHost(HWND owner, PathContext paths, PackageAction showPackageInfo,
-                             PackageAction reloadPackage)
-    : owner_(owner),
-      paths_(std::move(paths)),
-      showPackageInfo_(std::move(showPackageInfo)),
-      reloadPackage_(std::move(reloadPackage)) {}
+Win32SaveHost::Win32SaveHost(PathContext paths, Wiring wiring)
+    : paths_(std::move(paths)), wiring_(std::move(wiring)) {}
 
-std::optional<std::string> Win32SaveHost::ChooseSaveFile(const std::string& initialFolder) {
+std::optional<std::string> ChoosePackageFileToSave(HWND owner, const std::string& initialFolder) {
   const std::string filter = FileDialogFilter("Icon Package|*.gdtheme|");
   char file[kMaxPath] = {};
   OPENFILENAMEA dialog{};
   dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner_;
+  dialog.hwndOwner = owner;
   dialog.lpstrFilter = filter.c_str();
   dialog.lpstrFile = file;
   dialog.nMaxFile = sizeof file;
@@ -47,8 +43,13 @@ std::optional<std::string> Win32SaveHost::ChooseSaveFile(const std::string& init
   return std::string(file);
 }
 
+std::optional<std::string> Win32SaveHost::ChooseSaveFile(const std::string& initialFolder) {
+  if (wiring_.chooseSaveFile) return wiring_.chooseSaveFile(initialFolder);
+  return ChoosePackageFileToSave(wiring_.owner, initialFolder);
+}
+
 void Win32SaveHost::ShowPackageInfo(const std::string& packageFile) {
-  if (showPackageInfo_) showPackageInfo_(packageFile);
+  if (wiring_.showPackageInfo) wiring_.showPackageInfo(packageFile);
 }
 
 void Win32SaveHost::ShowWaitCursor() { SetCursor(LoadCursorA(nullptr, IDC_WAIT)); }
@@ -77,7 +78,7 @@ std::vector<std::string> Win32SaveHost::ListFiles(const std::string& folder) {
 void Win32SaveHost::DeleteFolderTree(const std::string& folder) { DeleteWithShell(folder, 0); }
 
 void Win32SaveHost::ReloadPackage(const std::string& packageFile) {
-  if (reloadPackage_) reloadPackage_(packageFile);
+  if (wiring_.reloadPackage) wiring_.reloadPackage(packageFile);
 }
 
 bool Win32SaveHost::ConvertToIconFile(const std::string& source, int index,

@@ -15,10 +15,18 @@ namespace gd {
 class Win32SaveHost final : public SaveHost {
  public:
   using PackageAction = std::function<void(const std::string& packageFile)>;
+  using FileChoice = std::function<std::optional<std::string>(const std::string& initialFolder)>;
 
-  // `owner` owns the save-file dialog; `paths` resolve the icon references of the library.
-  Win32SaveHost(HWND owner, PathContext paths, PackageAction showPackageInfo,
-                PackageAction reloadPackage);
+  // What the caller plugs in; an empty action does nothing.
+  struct Wiring {
+    HWND owner = nullptr;        // owns the save-file dialog
+    FileChoice chooseSaveFile;   // replaces that dialog when set (the console, tests)
+    PackageAction showPackageInfo;
+    PackageAction reloadPackage;
+  };
+
+  // `paths` resolve the icon references of the library.
+  Win32SaveHost(PathContext paths, Wiring wiring);
 
   std::optional<std::string> ChooseSaveFile(const std::string& initialFolder) override;
   void ShowPackageInfo(const std::string& packageFile) override;
@@ -35,11 +43,12 @@ class Win32SaveHost final : public SaveHost {
   std::tm Today() override;
 
  private:
-  HWND owner_;
   PathContext paths_;
-  PackageAction showPackageInfo_;
-  PackageAction reloadPackage_;
+  Wiring wiring_;
 };
+
+// The save-file dialog for a package file, opened in `initialFolder`; none when cancelled.
+std::optional<std::string> ChoosePackageFileToSave(HWND owner, const std::string& initialFolder);
 
 // A file dialog filter written with bars for the terminators it needs ("Name|*.ext|").
 std::string FileDialogFilter(std::string_view barred);

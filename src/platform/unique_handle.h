@@ -136,7 +136,25 @@ struct HookTraits {
   static void Close(Handle h) noexcept { UnhookWindowsHookEx(h); }
 };
 
+// A menu loaded from a resource and not attached to a window.
+struct MenuTraits {
+  using Handle = HMENU;
+  static Handle Invalid() noexcept { return nullptr; }
+  static bool IsValid(Handle h) noexcept { return h != nullptr; }
+  static void Close(Handle h) noexcept { DestroyMenu(h); }
+};
+
+// A cursor copied from another module's resources.
+struct CursorTraits {
+  using Handle = HCURSOR;
+  static Handle Invalid() noexcept { return nullptr; }
+  static bool IsValid(Handle h) noexcept { return h != nullptr; }
+  static void Close(Handle h) noexcept { DestroyCursor(h); }
+};
+
 using UniqueScreenDc = UniqueHandle<ScreenDcTraits>;
+using UniqueMenu = UniqueHandle<MenuTraits>;
+using UniqueCursor = UniqueHandle<CursorTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;
 using UniqueGlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 

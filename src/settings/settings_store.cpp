@@ -57,6 +57,8 @@ const FlagInfo& Info(Flag flag) {
   return kFlags.front();
 }
 
+constexpr std::string_view kSortName = "Sort";
+
 std::string IncludeName(int n) { return "Include" + std::to_string(n); }
 std::string RecentName(int n) { return "Package" + std::to_string(n); }
 
@@ -115,6 +117,24 @@ IncludeFlags SettingsStore::IncludeSwitches() {
   return flags;
 }
 
+void SettingsStore::SetIncludeSwitches(const IncludeFlags& flags) {
+  for (int n = 1; n <= kIncludeCount; ++n) {
+    registry_.WriteRegString(RegRoot::CurrentUser, kProgramKey, IncludeName(n),
+                             flags[static_cast<std::size_t>(n - 1)] ? "1" : "0");
+  }
+}
+
+PackageSort SettingsStore::Sort() {
+  const std::uint32_t value = registry_.ReadNumber(RegRoot::CurrentUser, kProgramKey, kSortName);
+  return value <= static_cast<std::uint32_t>(PackageSort::ByAuthor) ? static_cast<PackageSort>(value)
+                                                                    : PackageSort::ByName;
+}
+
+void SettingsStore::SetSort(PackageSort sort) {
+  registry_.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, kSortName,
+                           static_cast<std::uint32_t>(sort));
+}
+
 bool SettingsStore::ShowExtension() { return ReadText(TextSetting::ShowExtension) != "0"; }
 
 void SettingsStore::AddRecentPackage(std::string_view path) {
@@ -131,6 +151,12 @@ void SettingsStore::AddRecentPackage(std::string_view path) {
     }
   }
   registry_.WriteRegString(RegRoot::CurrentUser, kRecentKey, RecentName(1), path);
+}
+
+std::optional<std::string> SettingsStore::RecentPackage(int n) {
+  std::string entry = registry_.ReadText(RegRoot::CurrentUser, kRecentKey, RecentName(n));
+  if (!IsPresent(entry)) return std::nullopt;
+  return entry;
 }
 
 bool SettingsStore::IsPluginEnabled(std::string_view fileName) {

@@ -94,8 +94,16 @@ class SettingsStore {
   // File type names show their extension unless "Show Extension" is "0".
   bool ShowExtension();
 
+  // The Packages page's Include boxes, stored as "1" or "0".
+  void SetIncludeSwitches(const IncludeFlags& flags);
+  // The library's order; a missing or unknown value is by name.
+  PackageSort Sort();
+  void SetSort(PackageSort sort);
+
   // Puts a package first in the recent list, unless it is listed already.
   void AddRecentPackage(std::string_view path);
+  // Recent entry n (1 for the newest); none when that entry is missing or empty.
+  std::optional<std::string> RecentPackage(int n);
 
   // True when the enabled list has a value for this plugin file name (such as "Tool.gdp").
   bool IsPluginEnabled(std::string_view fileName);

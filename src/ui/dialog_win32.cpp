@@ -1,11 +1,58 @@
-// Message dispatch of the dialog base.
+// Message dispatch of the dialog base and the main window's message loop.
 #include "ui/dialog_win32.h"
 
 namespace gd {
 
 INT_PTR Dialog::RunModal(HINSTANCE instance, int resourceId, HWND owner) {
+  kind_ = Kind::Modal;
   return DialogBoxParamA(instance, MAKEINTRESOURCEA(resourceId), owner, &Dialog::Procedure,
                          reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR Dialog::RunMain(HINSTANCE instance, int resourceId, HACCEL accelerators) {
+  kind_ = Kind::Main;
+  ended_ = false;
+  if (!CreateDialogParamA(instance, MAKEINTRESOURCEA(resourceId), nullptr, &Dialog::Procedure,
+                          reinterpret_cast<LPARAM>(this))) {
+    return -1;
+  }
+  if (!ended_) ShowWindow(hwnd_, SW_SHOW);
+  MSG message{};
+  while (!ended_) {
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == -1) break;
+    if (got == 0) {
+      // Someone asked the whole thread to quit: leave, and pass the request on.
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    const bool ours = message.hwnd == hwnd_ || IsChild(hwnd_, message.hwnd);
+    if (accelerators && ours && TranslateAcceleratorA(hwnd_, accelerators, &message)) continue;
+    if (IsDialogMessageA(hwnd_, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  DestroyWindow(hwnd_);
+  return ended_ ? result_ : -1;
+}
+
+bool Dialog::CreatePage(HINSTANCE instance, int resourceId, HWND parent) {
+  kind_ = Kind::Page;
+  return CreateDialogParamA(instance, MAKEINTRESOURCEA(resourceId), parent, &Dialog::Procedure,
+                            reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void Dialog::End(INT_PTR result) {
+  switch (kind_) {
+    case Kind::Modal: EndDialog(hwnd_, result); break;
+    case Kind::Main:
+      ended_ = true;
+      result_ = result;
+      // Wakes the loop, which may be waiting for a message.
+      PostMessageA(hwnd_, WM_NULL, 0, 0);
+      break;
+    case Kind::Page: break;  // a page lives as long as its window
+  }
 }
 
 INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -22,7 +69,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     return self->Dispatch(message, wParam, lParam);
   } catch (...) {
     // An exception must not unwind through the system's dispatch code; the dialog ends.
-    EndDialog(hwnd, -1);
+    self->End(-1);
     return TRUE;
   }
 }

@@ -1,5 +1,6 @@
 // Base of the program's dialogs: keeps `this` with the window and lets no exception escape
-// into Win32's message dispatch.
+// into Win32's message dispatch. A dialog runs modally, as a child page, or as the program's
+// main window with a message loop of its own.
 #pragma once
 
 #include <windows.h>
@@ -12,11 +13,18 @@ class Dialog {
   Dialog(const Dialog&) = delete;
   Dialog& operator=(const Dialog&) = delete;
 
-  // Runs the dialog template `resourceId` modally; the EndDialog result, or -1 on failure.
+  // Runs the dialog template `resourceId` modally; the End result, or -1 on failure.
   INT_PTR RunModal(HINSTANCE instance, int resourceId, HWND owner);
+  // Runs the template as the program's main window: modal in effect, but through a loop of
+  // our own, because the system's modal loop translates no keyboard shortcuts. The window
+  // shows unless it ended during its initialisation. The End result, or -1 on failure.
+  INT_PTR RunMain(HINSTANCE instance, int resourceId, HACCEL accelerators);
+  // Creates the template (a child style one) as a hidden child page of `parent`.
+  bool CreatePage(HINSTANCE instance, int resourceId, HWND parent);
+
   HWND hwnd() const { return hwnd_; }
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
-  void End(INT_PTR result) { EndDialog(hwnd_, result); }
+  void End(INT_PTR result);
 
  protected:
   Dialog() = default;
@@ -32,10 +40,15 @@ class Dialog {
   virtual void OnDestroy() {}
 
  private:
+  enum class Kind { Modal, Main, Page };
+
   static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND hwnd_ = nullptr;
+  Kind kind_ = Kind::Modal;
+  bool ended_ = false;
+  INT_PTR result_ = -1;
 };
 
 }  // namespace gd

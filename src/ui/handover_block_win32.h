@@ -39,4 +39,9 @@ class HandoverBlock {
   UniqueKernelHandle ownMutex_;  // guards our own reads and writes of the block
 };
 
+// The sender's side, for a second start of the program: when a window of the program runs,
+// writes `packageFile` (unless empty) into its block, asks it to load it and brings it to the
+// front. False when no window runs, so the caller opens its own.
+bool HandOverToRunningWindow(const std::string& packageFile);
+
 }  // namespace gd

@@ -1,98 +1,71 @@
-// Start-up, page list and button commands of the main window.
+// Start-up, pages, menus and buttons of the main window.
 #include "ui/main_window_win32.h"
 
-#include <array>
 #include <string>
 
+#include "package/package_saver_win32.h"
 #include "platform/os_version.h"
 #include "platform/path_text.h"
 #include "platform/program_identity.h"
 #include "platform/shell.h"
 #include "platform/system_paths.h"
+#include "ui/about_dialog_win32.h"
+#include "ui/package_info_dialog_win32.h"
+#include "ui/recent_menu_win32.h"
 #include "ui/resource_ids.h"
+#include "ui/web_links.h"
 
 namespace gd {
 namespace {
 
-struct PageListItem {
-  const char* text;
-  WORD normalBitmap;
-  WORD selectedBitmap;
-};
-
-constexpr std::array<PageListItem, 4> kPageListItems{{
-    {"Packages", 135, 131},
-    {"Icons and Cursors", 134, 130},
-    {"Settings", 132, 133},
-    {"Explorer", 282, 281},
-}};
-
-constexpr int kPageListItemHeight = 78;
 constexpr COLORREF kPageListGrey = RGB(128, 128, 128);
-constexpr int kExplorerEntry = 3;
+constexpr int kPageListItemHeight = 78;
+// The shell's restart dialog, exported by ordinal only; 2 offers to restart Windows.
+constexpr WORD kRestartDialogOrdinal = 59;
+constexpr DWORD kRestartWindows = 2;
 
-// Draws one page list item into an off-screen bitmap, then copies it to the screen.
-void DrawPageListItem(HWND list, const DRAWITEMSTRUCT& item) {
-  const int width = item.rcItem.right - item.rcItem.left;
-  const int height = item.rcItem.bottom - item.rcItem.top;
-  if (width <= 0 || height <= 0) return;
-  UniqueMemoryDc dc(CreateCompatibleDC(item.hDC));
-  UniqueGdiObject bitmap(CreateCompatibleBitmap(item.hDC, width, height));
-  if (!dc || !bitmap) return;
-  const HGDIOBJ oldBitmap = SelectObject(dc.get(), bitmap.get());
+constexpr const char* kSaveBeforeClosing = "Would you like to save your changes before closing?";
+constexpr const char* kSavePackageBeforeClosing =
+    "Do you want to save your icon package before closing?";
+constexpr const char* kApplyBeforeBuilder =
+    "Would you like to apply your changes before switching to Package Builder?";
+constexpr const char* kSavePackageBeforeLocal =
+    "Do you want to save your icon package before switching to Local Update?";
+constexpr const char* kHelpMissing =
+    "The help file could not be opened:\n\n%s\n\nRun the Glimmerdeck setup again to restore it.";
+constexpr const char* kBrowserMissing =
+    "The icon browser could not be started:\n\n%s\n\nRun the Glimmerdeck setup again to "
+    "restore it.";
 
-  UniqueGdiObject grey(CreateSolidBrush(kPageListGrey));
-  RECT all{0, 0, width, height};
-  FillRect(dc.get(), &all, static_cast<HBRUSH>(grey.get()));
-  const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  if (selected) {
-    const HGDIOBJ oldBrush = SelectObject(dc.get(), GetStockObject(WHITE_BRUSH));
-    const HGDIOBJ oldPen = SelectObject(dc.get(), GetStockObject(WHITE_PEN));
-    RoundRect(dc.get(), 2, 2, width - 2, height - 2, 5, 5);
-    SelectObject(dc.get(), oldPen);
-    SelectObject(dc.get(), oldBrush);
-  }
-
-  const auto value = static_cast<DWORD>(item.itemData);
-  const WORD bitmapId = selected ? HIWORD(value) : LOWORD(value);
-  if (UniqueGdiObject picture(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId)));
-      picture) {
-    UniqueMemoryDc source(CreateCompatibleDC(item.hDC));
-    const HGDIOBJ oldPicture = SelectObject(source.get(), picture.get());
-    BitBlt(dc.get(), width / 2 - 20, height / 2 - 29, 48, 48, source.get(), 0, 0, SRCCOPY);
-    SelectObject(source.get(), oldPicture);
-  }
-
-  RECT listRect{};
-  GetWindowRect(list, &listRect);
-  const int fontHeight = (listRect.bottom - listRect.top) * 20 / 137;
-  UniqueGdiObject font(CreateFontA(fontHeight, 0, 0, 0, selected ? FW_BOLD : FW_NORMAL, FALSE,
-                                   FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                   CLIP_DEFAULT_PRECIS, PROOF_QUALITY, DEFAULT_PITCH, "Tahoma"));
-  const HGDIOBJ oldFont = SelectObject(dc.get(), font.get());
-  SetTextColor(dc.get(), selected ? RGB(0, 0, 0) : RGB(255, 255, 255));
-  SetBkMode(dc.get(), TRANSPARENT);
-  const UINT textItem = item.itemID;
-  const char* text = textItem < kPageListItems.size() ? kPageListItems[textItem].text : "";
-  RECT measure{6, 0, width - 6, height};
-  DrawTextA(dc.get(), text, -1, &measure, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
-  const int textHeight = measure.bottom - measure.top;
-  RECT place{6, height - textHeight / 2 - 17, width - 6, height};
-  DrawTextA(dc.get(), text, -1, &place, DT_CENTER | DT_WORDBREAK);
-  SelectObject(dc.get(), oldFont);
-
-  BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, dc.get(), 0, 0, SRCCOPY);
-  SelectObject(dc.get(), oldBitmap);
+std::string Formatted(const char* format, const std::string& text) {
+  std::string out(format);
+  if (const auto at = out.find("%s"); at != std::string::npos) out.replace(at, 2, text);
+  return out;
 }
+
+bool OpenWithShell(const std::string& address) { return ShellOpen(address, ""); }
 
 }  // namespace
 
 MainWindow::MainWindow(const WindowStart& start, SettingsStore& settings, Prompt& prompt,
-                       PageOperations& operations)
-    : start_(start), settings_(settings), prompt_(prompt), operations_(operations) {
+                       PageOperations& operations, WindowServices services)
+    : start_(start),
+      settings_(settings),
+      prompt_(prompt),
+      operations_(operations),
+      services_(services),
+      packagesPage_(LibraryServices{services.library, services.installer, services.zipTool,
+                                    services.choosers, *this},
+                    settings) {
   state_.page.appPath = start.appPath;
   state_.page.packageFile = start.packageFile;
   state_.page.loadAndClose = start.flags.loadAndClose;
+}
+
+int MainWindow::Run(HINSTANCE instance) {
+  const HACCEL keys = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAIN_MENU));
+  if (RunMain(instance, IDD_MAIN_WINDOW, keys) == -1) return kExitWindowFailed;
+  return ExitCode();
 }
 
 bool MainWindow::OnInitDialog() {
@@ -100,13 +73,15 @@ bool MainWindow::OnInitDialog() {
   state_.osVersion = GetOsVersion();
   state_.systemDir = SystemDirectory();
   state_.windowsDir = WindowsDirectory();
-  // The stored position is worth restoring whenever the user keeps settings between sessions.
+  // The stored position and page settings are worth restoring whenever the user keeps
+  // settings between sessions.
   state_.rememberWindow = settings_.IsOn(Flag::Settings);
-  // The Packages page's Include boxes start as they were left.
-  state_.page.include = settings_.IncludeSwitches();
+  state_.page.include = state_.rememberWindow ? settings_.IncludeSwitches() : kDefaultIncludeFlags;
   SetUpIcons();
   listBrush_.reset(CreateSolidBrush(kPageListGrey));
-  FillPageList();
+  pageList_.Attach(Item(IDC_PAGE_LIST));
+  // Silent starts never show the pages, so they build none.
+  if (start_.interactive) BuildPages();
   UpdateTitle();
 
   const auto result = RunWindowStart(start_.flags, state_.page.packageFile, state_.rememberWindow,
@@ -126,13 +101,29 @@ void MainWindow::SetUpIcons() {
   SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 }
 
-void MainWindow::FillPageList() {
-  const HWND list = Item(IDC_PAGE_LIST);
-  SendMessageA(list, LB_SETITEMHEIGHT, 0, kPageListItemHeight);
-  for (const auto& entry : kPageListItems) {
-    const auto index = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.text));
-    SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(index),
-                 MAKELONG(entry.normalBitmap, entry.selectedBitmap));
+void MainWindow::BuildPages() {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  packagesPage_.Create(instance, hwnd(), state_.rememberWindow);
+  iconsPage_.CreatePage(instance, IDD_ICONS_PAGE, hwnd());
+  settingsPage_.CreatePage(instance, IDD_SETTINGS_PAGE, hwnd());
+  // The pages fill the room right of the page list and above the buttons.
+  RECT help{};
+  GetWindowRect(Item(IDC_HELP_BUTTON), &help);
+  MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&help), 2);
+  RECT margin{0, 5, 0, 0};
+  MapDialogRect(hwnd(), &margin);
+  for (const HWND page : {packagesPage_.hwnd(), iconsPage_.hwnd(), settingsPage_.hwnd()}) {
+    SetWindowPos(page, HWND_TOP, help.left, margin.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void MainWindow::ShowPage(PageEntry entry) {
+  shownPage_ = entry;
+  const std::pair<PageEntry, HWND> pages[] = {{PageEntry::Packages, packagesPage_.hwnd()},
+                                              {PageEntry::IconsAndCursors, iconsPage_.hwnd()},
+                                              {PageEntry::Settings, settingsPage_.hwnd()}};
+  for (const auto& [page, window] : pages) {
+    if (window) ShowWindow(window, page == entry ? SW_SHOW : SW_HIDE);
   }
 }
 
@@ -142,35 +133,78 @@ void MainWindow::UpdateTitle() {
   SetWindowTextA(hwnd(), title.c_str());
 }
 
-bool MainWindow::OnCommand(int id, int code, HWND) {
+bool MainWindow::OnCommand(int id, int code, HWND control) {
   switch (id) {
     case IDOK: OkAction(); return true;
-    case IDCANCEL: Cancel(); return true;
+    case IDCANCEL:
+    case IDM_EXIT: Cancel(); return true;
     case IDC_APPLY: Apply(); return true;
-    case IDC_HELP_BUTTON: ShellOpen(state_.page.appPath + "\\Glimmerdeck.chm", ""); return true;
+    case IDC_HELP_BUTTON: OpenHelp(); return true;
     case IDM_CHANGE_MADE:
       if (state_.localUpdate) EnableWindow(Item(IDC_APPLY), TRUE);
       return true;
-    case IDM_LOAD_HANDED_PACKAGE:
-      if (const auto path = handover_.ReadHandedPath()) {
-        state_.page.packageFile = *path;
-        if (LoadPackage(state_.page.packageFile)) UpdateTitle();
-      }
-      return true;
+    case IDM_LOAD_HANDED_PACKAGE: LoadHandedPackage(); return true;
     case IDC_PAGE_LIST:
       if (code == LBN_SELCHANGE) OnPageListSelection();
       return true;
-    default: return false;
+    default: break;
+  }
+  if (id >= IDM_INCLUDE_FIRST && id <= IDM_INCLUDE_LAST) {
+    // Another process, or the Packages page, sends the switch's new state in place of a
+    // control handle.
+    state_.page.include[static_cast<std::size_t>(id - IDM_INCLUDE_FIRST)] = control != nullptr;
+    return true;
+  }
+  if (id >= IDM_RECENT_FIRST && id <= IDM_RECENT_LAST) {
+    OpenRecent(id - IDM_RECENT_FIRST + 1);
+    return true;
+  }
+  return RunMenuCommand(id);
+}
+
+bool MainWindow::RunMenuCommand(int id) {
+  switch (id) {
+    case IDM_OPEN_PACKAGE: OpenPackage(); return true;
+    case IDM_SAVE_PACKAGE: Save(false); return true;
+    case IDM_SAVE_PACKAGE_AS: Save(true); return true;
+    case IDM_PACKAGE_THEME: packagesPage_.PackageTheme(); return true;
+    case IDM_LOCAL_UPDATE: SwitchToLocalUpdate(); return true;
+    case IDM_PACKAGE_BUILDER: SwitchToPackageBuilder(); return true;
+    case IDM_RESTORE_ICONS:
+      operations_.RestoreAllIcons(state_, *this, false);
+      return true;
+    case IDM_RESTORE_CURSORS:
+      operations_.RestoreAllCursors(state_, *this, false);
+      return true;
+    case IDM_REBUILD_CACHE:
+      SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+      operations_.RebuildIconCache(state_);
+      return true;
+    case IDM_HELP_CONTENTS: OpenHelp(); return true;
+    case IDM_WEB_SITE: OpenAddress(kWebSiteAddress); return true;
+    case IDM_WEB_EMAIL: OpenAddress(kSupportMailAddress); return true;
+    case IDM_WEB_FORUM: OpenAddress(kForumAddress); return true;
+    case IDM_WEB_DOWNLOAD: OpenAddress(kDownloadAddress); return true;
+    case IDM_ABOUT: ShowAbout(); return true;
+    default:
+      // The Packages page's keys act only while that page is on show.
+      return shownPage_ == PageEntry::Packages && packagesPage_.hwnd() &&
+             packagesPage_.RunCommand(id);
   }
 }
 
 void MainWindow::OnPageListSelection() {
-  const auto selected = static_cast<int>(SendMessageA(Item(IDC_PAGE_LIST), LB_GETCURSEL, 0, 0));
-  if (selected == kExplorerEntry || (selected == kPageSettings && !state_.localUpdate)) {
-    ShellOpen(state_.page.appPath + "\\Glintview.exe", "");
-    return;
+  const std::optional<PageEntry> selected = pageList_.Selected();
+  if (!selected) return;
+  if (*selected == PageEntry::Explorer) {
+    const std::string browser = state_.page.appPath + "\\Glintview.exe";
+    if (!services_.library.shell.FileExists(browser) || !ShellOpen(browser, "")) {
+      prompt_.Ask({Formatted(kBrowserMissing, browser), kAppTitle, PromptIcon::Exclamation,
+                   PromptButtons::Ok});
+    }
+    return;  // the page on show stays
   }
-  ShowSelectedPage();
+  ShowPage(*selected);
 }
 
 bool MainWindow::OnMeasureItem(int id, MEASUREITEMSTRUCT& item) {
@@ -181,21 +215,29 @@ bool MainWindow::OnMeasureItem(int id, MEASUREITEMSTRUCT& item) {
 
 bool MainWindow::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
   if (id != IDC_PAGE_LIST || item.itemID == static_cast<UINT>(-1)) return false;
-  DrawPageListItem(Item(IDC_PAGE_LIST), item);
+  pageList_.Draw(item);
   return true;
 }
 
-bool MainWindow::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result) {
-  if (message == WM_CTLCOLORLISTBOX && reinterpret_cast<HWND>(lParam) == Item(IDC_PAGE_LIST)) {
-    result = reinterpret_cast<INT_PTR>(listBrush_.get());
-    return true;
+bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+  switch (message) {
+    case WM_CTLCOLORLISTBOX:
+      if (reinterpret_cast<HWND>(lParam) != Item(IDC_PAGE_LIST)) return false;
+      result = reinterpret_cast<INT_PTR>(listBrush_.get());
+      return true;
+    case WM_INITMENUPOPUP:
+      if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(hwnd()), 0)) {
+        FillRecentEntries(reinterpret_cast<HMENU>(wParam), settings_);
+      }
+      return false;
+    default: return false;
   }
-  return false;
 }
 
 void MainWindow::OnDestroy() {
-  // A silent start never showed the window, so it has no position worth keeping.
+  // A silent start never showed the window, so it has no position or page worth keeping.
   if (!state_.rememberWindow || !start_.interactive) return;
+  if (packagesPage_.hwnd()) packagesPage_.StoreSettings();
   RECT rect{};
   if (!GetWindowRect(hwnd(), &rect)) return;
   settings_.WriteCoordinate(TextSetting::WindowLeft, rect.left);
@@ -203,29 +245,157 @@ void MainWindow::OnDestroy() {
 }
 
 void MainWindow::SelectPage(int entry) {
-  SendMessageA(Item(IDC_PAGE_LIST), LB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+  pageList_.Select(entry == kPagePackages ? PageEntry::Packages : PageEntry::IconsAndCursors);
 }
 
 void MainWindow::ShowSelectedPage() {
-  const auto selected = static_cast<int>(SendMessageA(Item(IDC_PAGE_LIST), LB_GETCURSEL, 0, 0));
-  if (selected >= 0) shownPage_ = selected;
+  if (const auto selected = pageList_.Selected()) ShowPage(*selected);
 }
 
 bool MainWindow::LoadPackage(const std::string& packageFile) {
   state_.page.packageFile = packageFile;
-  const bool loaded = operations_.LoadPackage(state_);
+  const bool loaded = operations_.LoadPackage(state_, *this);
   if (loaded) settings_.AddRecentPackage(state_.page.packageFile);
+  UpdateTitle();
   OfferApplyWhenPending();
   return loaded;
 }
 
+std::optional<std::string> MainWindow::LoadPackageFile(const std::string& path) {
+  const std::string previous = state_.page.packageFile;
+  if (!LoadPackage(path)) {
+    // Nothing was loaded: the package that was loaded before still is.
+    state_.page.packageFile = previous;
+    UpdateTitle();
+    return std::nullopt;
+  }
+  return state_.page.packageFile;
+}
+
+void MainWindow::LoadWindowsDefaults() {
+  state_.page.packageFile.clear();
+  UpdateTitle();
+  operations_.RestoreAllIcons(state_, *this, true);
+  operations_.RestoreAllCursors(state_, *this, true);
+  OfferApplyWhenPending();
+}
+
+void MainWindow::PackageListChanged() {
+  if (packagesPage_.hwnd()) packagesPage_.Rescan();
+}
+
+void MainWindow::RecentPackageAdded(const std::string& packageFile) {
+  settings_.AddRecentPackage(packageFile);
+}
+
+void MainWindow::OpenPackage() {
+  if (const auto chosen = services_.choosers.OpenPackage(state_.page.themesDir)) {
+    LoadPackageFile(*chosen);
+  }
+}
+
+void MainWindow::OpenRecent(int n) {
+  if (const auto package = settings_.RecentPackage(n)) LoadPackageFile(*package);
+}
+
+void MainWindow::LoadHandedPackage() {
+  const auto path = handover_.ReadHandedPath();
+  if (!path || path->empty()) return;
+  LoadPackageFile(*path);
+}
+
+void MainWindow::Save(bool saveAs) {
+  LibrarySystem& library = services_.library;
+  Win32SaveHost host(
+      operations_.IconPaths(),
+      {.owner = hwnd(),
+       .chooseSaveFile =
+           [this](const std::string& folder) { return services_.choosers.SavePackage(folder); },
+       .showPackageInfo =
+           [&](const std::string& file) {
+             PackageInfoDialog(library.ini, library.registry, file)
+                 .Show(GetModuleHandleA(nullptr), hwnd());
+           },
+       .reloadPackage = [this](const std::string& file) { LoadPackage(file); }});
+  operations_.SavePackage(state_, *this, host, saveAs);
+  UpdateTitle();
+}
+
+PromptAnswer MainWindow::Ask(const char* question) {
+  return prompt_.Ask({question, kAppTitle, PromptIcon::Question, PromptButtons::YesNoCancel});
+}
+
+bool MainWindow::PackageModified() const {
+  // In the Package Builder view the slots the user set are what a save would write.
+  return !state_.localUpdate && state_.page.pendingChanges;
+}
+
+void MainWindow::SwitchToPackageBuilder() {
+  if (!state_.localUpdate) return;
+  if (ApplyIsEnabled()) {
+    const PromptAnswer answer = Ask(kApplyBeforeBuilder);
+    if (answer == PromptAnswer::Cancel) return;
+    if (answer == PromptAnswer::Yes) Apply();
+  }
+  state_.page.packageFile.clear();
+  UpdateTitle();
+  operations_.SwitchView(state_, false);
+  EnableWindow(Item(IDC_APPLY), FALSE);
+  pageList_.ShowSettingsEntry(false);
+  if (shownPage_ == PageEntry::Settings) {
+    pageList_.Select(PageEntry::IconsAndCursors);
+    ShowPage(PageEntry::IconsAndCursors);
+  }
+  state_.page.pendingChanges = false;
+  CheckView();
+}
+
+void MainWindow::SwitchToLocalUpdate() {
+  if (state_.localUpdate) return;
+  if (PackageModified()) {
+    const PromptAnswer answer = Ask(kSavePackageBeforeLocal);
+    if (answer == PromptAnswer::Cancel) return;
+    if (answer == PromptAnswer::Yes) SendMessageA(hwnd(), WM_COMMAND, IDM_SAVE_PACKAGE, 0);
+  }
+  const std::string theme = settings_.ReadText(TextSetting::Theme);
+  if (theme != kRegTextSentinel && !theme.empty()) {
+    state_.page.packageFile = theme;
+    UpdateTitle();
+  }
+  operations_.SwitchView(state_, true);
+  pageList_.ShowSettingsEntry(true);
+  state_.page.pendingChanges = false;
+  CheckView();
+}
+
+void MainWindow::CheckView() {
+  CheckMenuRadioItem(GetMenu(hwnd()), IDM_LOCAL_UPDATE, IDM_PACKAGE_BUILDER,
+                     state_.localUpdate ? IDM_LOCAL_UPDATE : IDM_PACKAGE_BUILDER, MF_BYCOMMAND);
+}
+
+void MainWindow::OpenHelp() {
+  const std::string help = state_.page.appPath + "\\Glimmerdeck.chm";
+  // Looked for first: the shell's own report of a missing file names no remedy.
+  if (!services_.library.shell.FileExists(help) || !ShellOpen(help, "")) {
+    prompt_.Ask({Formatted(kHelpMissing, help), kAppTitle, PromptIcon::Exclamation,
+                 PromptButtons::Ok});
+  }
+}
+
+void MainWindow::OpenAddress(const char* address) { ShellOpen(address, ""); }
+
+void MainWindow::ShowAbout() {
+  AboutDialog(settings_.InstalledVersion(), &OpenWithShell)
+      .RunModal(GetModuleHandleA(nullptr), IDD_ABOUT, hwnd());
+}
+
 void MainWindow::RestoreAllIconsQuietly() {
-  operations_.RestoreAllIconsQuietly(state_);
+  operations_.RestoreAllIcons(state_, *this, true);
   OfferApplyWhenPending();
 }
 
 void MainWindow::RestoreAllCursorsQuietly() {
-  operations_.RestoreAllCursorsQuietly(state_);
+  operations_.RestoreAllCursors(state_, *this, true);
   OfferApplyWhenPending();
 }
 
@@ -239,32 +409,45 @@ void MainWindow::CancelWindow() {
   Close(IDCANCEL);
 }
 
-bool MainWindow::ApplyEnabled() const { return IsWindowEnabled(Item(IDC_APPLY)) != FALSE; }
+bool MainWindow::ApplyIsEnabled() const { return IsWindowEnabled(Item(IDC_APPLY)) != FALSE; }
 
 void MainWindow::Apply() {
   const HCURSOR old = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   EnableWindow(Item(IDC_APPLY), FALSE);
-  operations_.ApplyToSystem(state_);
+  operations_.ApplyToSystem(state_, *this);
   if (state_.page.needCacheRebuild && !start_.flags.skipCacheRebuild) {
     operations_.RebuildIconCache(state_);
   }
+  if (start_.flags.restartNeeded) OfferRestart();
   state_.page.needCacheRebuild = false;
   start_.flags.restartNeeded = false;
   SetCursor(old);
 }
 
+void MainWindow::OfferRestart() {
+  using RestartDialog = int(WINAPI*)(HWND, const void*, DWORD);
+  const HMODULE shell = GetModuleHandleA("shell32.dll");
+  if (shell == nullptr) return;
+  const auto offer = reinterpret_cast<RestartDialog>(
+      reinterpret_cast<void*>(GetProcAddress(shell, MAKEINTRESOURCEA(kRestartDialogOrdinal))));
+  if (offer) offer(hwnd(), nullptr, kRestartWindows);
+}
+
 void MainWindow::OkAction() {
-  if (ApplyEnabled()) Apply();
+  if (ApplyIsEnabled()) Apply();
   Close(IDOK);
 }
 
 void MainWindow::Cancel() {
-  if (ApplyEnabled()) {
-    const PromptAnswer answer = prompt_.Ask({"Would you like to save your changes before closing?",
-                                             kAppTitle, PromptIcon::Question,
-                                             PromptButtons::YesNoCancel});
+  if (ApplyIsEnabled()) {
+    const PromptAnswer answer = Ask(kSaveBeforeClosing);
     if (answer == PromptAnswer::Cancel) return;
     if (answer == PromptAnswer::Yes) Apply();
+  }
+  if (PackageModified()) {
+    const PromptAnswer answer = Ask(kSavePackageBeforeClosing);
+    if (answer == PromptAnswer::Cancel) return;
+    if (answer == PromptAnswer::Yes) SendMessageA(hwnd(), WM_COMMAND, IDM_SAVE_PACKAGE, 0);
   }
   Close(IDCANCEL);
 }

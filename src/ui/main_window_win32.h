@@ -1,25 +1,47 @@
-// The main window: dialog 102 with its page list and buttons, its start-up sequence and the
-// commands of its buttons.
+// The main window: dialog 102 with its page list, the pages beside it, its menu, keys and
+// buttons, the closing and switching prompts, and the commands other processes send it.
 #pragma once
 
 #include <windows.h>
 
-#include "ui/app_state.h"
-#include "ui/handover_block_win32.h"
-#include "ui/page_operations.h"
-#include "settings/settings_store.h"
-#include "ui/window_start.h"
+#include <memory>
+#include <optional>
+#include <string>
+
 #include "platform/prompt.h"
 #include "platform/unique_handle.h"
+#include "settings/settings_store.h"
+#include "ui/app_state.h"
 #include "ui/dialog_win32.h"
+#include "ui/handover_block_win32.h"
+#include "ui/page_list_win32.h"
+#include "ui/packages_page_win32.h"
+#include "ui/page_operations.h"
+#include "ui/window_start.h"
 
 namespace gd {
 
-class MainWindow final : public Dialog, private WindowStartHost {
+// What the window's pages and dialogs work with, besides the catalogue's operations.
+struct WindowServices {
+  LibrarySystem& library;
+  PackageHost& installer;
+  ArchiveTool& zipTool;
+  FileChoosers& choosers;
+};
+
+// A page whose controls are not there yet: it keeps the page's place in the frame.
+class EmptyPage final : public Dialog {};
+
+class MainWindow final : public Dialog,
+                         private WindowStartHost,
+                         private PackagesPageHost,
+                         private CatalogueEvents {
  public:
   MainWindow(const WindowStart& start, SettingsStore& settings, Prompt& prompt,
-             PageOperations& operations);
+             PageOperations& operations, WindowServices services);
 
+  // Runs the window as the program's main loop; the process's exit code.
+  int Run(HINSTANCE instance);
   // The exit code that the way the window ended stands for.
   int ExitCode() const { return cancelled_ ? kExitCancelled : kExitOk; }
 
@@ -41,14 +63,40 @@ class MainWindow final : public Dialog, private WindowStartHost {
   void OkAction() override;
   void MoveWindowTo(int left, int top) override;
 
+  // PackagesPageHost
+  std::optional<std::string> LoadPackageFile(const std::string& path) override;
+  void LoadWindowsDefaults() override;
+  std::string LoadedPackage() override { return state_.page.packageFile; }
+
+  // CatalogueEvents
+  void TitleChanged() override { UpdateTitle(); }
+  void ApplyEnabled() override { OfferApplyWhenPending(); }
+  void PackageListChanged() override;
+  void RecentPackageAdded(const std::string& packageFile) override;
+
   void SetUpIcons();
-  void FillPageList();
+  void BuildPages();
+  void ShowPage(PageEntry entry);
   void OnPageListSelection();
+  bool RunMenuCommand(int id);
+  void OpenPackage();
+  void OpenRecent(int n);
+  void LoadHandedPackage();
+  void Save(bool saveAs);
+  void SwitchToPackageBuilder();
+  void SwitchToLocalUpdate();
+  void CheckView();
+  void OpenHelp();
+  void OpenAddress(const char* address);
+  void ShowAbout();
   void Apply();
+  void OfferRestart();
   void OfferApplyWhenPending();
+  bool PackageModified() const;
+  PromptAnswer Ask(const char* question);
   void Cancel();
   void Close(INT_PTR result);
-  bool ApplyEnabled() const;
+  bool ApplyIsEnabled() const;
   void UpdateTitle();
 
   WindowStart start_;
@@ -56,11 +104,16 @@ class MainWindow final : public Dialog, private WindowStartHost {
   SettingsStore& settings_;
   Prompt& prompt_;
   PageOperations& operations_;
+  WindowServices services_;
   HandoverBlock handover_;
+  PageList pageList_;
+  PackagesPage packagesPage_;
+  EmptyPage iconsPage_;
+  EmptyPage settingsPage_;
   UniqueIcon largeIcon_;
   UniqueIcon smallIcon_;
   UniqueGdiObject listBrush_;
-  int shownPage_ = kPageIconsAndCursors;
+  PageEntry shownPage_ = PageEntry::IconsAndCursors;
   bool closed_ = false;
   bool cancelled_ = false;
 };

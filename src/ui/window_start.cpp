@@ -9,7 +9,9 @@ WindowStartResult RunWindowStart(const StartFlags& flags, const std::string& pac
   host.SelectPage(kPageIconsAndCursors);
   host.ShowSelectedPage();
 
-  if (!flags.restoreAndClose) {
+  // A user who opens the program without naming a package wants no load, and no complaint.
+  const bool nothingToLoad = packageFile.empty() && !flags.loadAndClose;
+  if (!flags.restoreAndClose && !nothingToLoad) {
     const bool loaded = host.LoadPackage(packageFile);
     if (flags.loadAndClose) {
       // A failed load cancels the window; the OK action then finds Apply disabled, so
@@ -19,7 +21,7 @@ WindowStartResult RunWindowStart(const StartFlags& flags, const std::string& pac
       return WindowStartResult::Closed;
     }
     if (!loaded) host.SelectPage(kPagePackages);
-  } else {
+  } else if (flags.restoreAndClose) {
     host.RestoreAllIconsQuietly();
     host.RestoreAllCursorsQuietly();
     host.OkAction();

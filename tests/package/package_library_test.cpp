@@ -23,8 +23,9 @@ class FakeFiles final : public PackageFiles {
     shell_.shortcuts.erase(path);
     return true;
   }
-  bool RemoveTree(const std::string& folder) override { removedTrees.push_back(folder); return true; }
+  bool RemoveTree(const std::string& folder) override { removedTrees.push_back(folder); return !treesStay; }
   Names removedFiles, removedTrees;
+  bool treesStay = false;  // a file in the folder is open elsewhere
 
  private:
   test::FakeShell& shell_;
@@ -70,10 +71,15 @@ TEST_F(LibraryTest, PackagesInUseStayAndOthersInAFolderOfTheirOwnGoWithIt) {
   EXPECT_FALSE(CanDelete(system, blue, "") || CanDelete(system, kDir + "Red\\Red.gdtheme", kDir + "RED\\red.gdtheme"));
   EXPECT_TRUE(CanDelete(system, kDir + "Red\\Red.gdtheme", blue));
   LibraryList list = ScanLibrary(system, PackageSort::ByName, blue);
-  prompt = test::ScriptedPrompt({PromptAnswer::No, PromptAnswer::Yes});
+  prompt = test::ScriptedPrompt({PromptAnswer::No, PromptAnswer::Yes, PromptAnswer::Ok, PromptAnswer::Yes});
   EXPECT_EQ(DeletePackage(system, list, 1), DeleteOutcome::Kept);
+  files.treesStay = true;
+  EXPECT_EQ(DeletePackage(system, list, 1), DeleteOutcome::Kept) << "the folder could not be removed";
+  EXPECT_EQ(Titles(list).size(), 2u);
+  EXPECT_EQ(prompt.requests.back().text.substr(0, 39), "Could not delete the package folder:\n\n" + kDir.substr(0, 1));
+  files.treesStay = false;
   EXPECT_EQ(DeletePackage(system, list, 1), DeleteOutcome::Deleted);
-  EXPECT_EQ(files.removedTrees, Names{kDir + "Blue"});
+  EXPECT_EQ(files.removedTrees, (Names{kDir + "Blue", kDir + "Blue"}));
   EXPECT_EQ(Titles(list), Names{"Windows Default Icons"});
   EXPECT_EQ(list.selected, 0u);
   EXPECT_EQ(DeletePackage(system, list, 0), DeleteOutcome::Kept) << "the defaults stay";

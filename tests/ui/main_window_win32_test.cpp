@@ -1,14 +1,23 @@
-// The main window and the hand-over block under Wine. The window runs modally and invisibly;
-// the silent operations close it inside its initialisation, having called their operations.
+// The main window and its Packages page under Wine (null display driver): a timer inside the
+// window's own loop acts as the user would, through window messages only, and the registry,
+// the disk and the operations the window called are checked independently.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstring>
+#include <deque>
+#include <filesystem>
+#include <functional>
 
-#include "ui/handover_block_win32.h"
+#include "package/package_host_win32.h"
+#include "platform/ini_win32.h"
+#include "support/dialog_driver_win32.h"
 #include "support/memory_registry.h"
+#include "support/scratch_folder.h"
 #include "support/scripted_prompt.h"
+#include "ui/handover_block_win32.h"
 #include "ui/main_window_win32.h"
 #include "ui/resource_ids.h"
 
@@ -22,34 +31,132 @@ class RecordingOperations final : public PageOperations {
   bool loadSucceeds = true, changesSlots = false;  // load and restore leave changes to apply
   Calls calls;
   AppState seen;
-  bool LoadPackage(AppState& state) override { return Record("load " + state.page.packageFile, state), loadSucceeds; }
-  void RestoreAllIconsQuietly(AppState& state) override { Record("restore icons", state); }
-  void RestoreAllCursorsQuietly(AppState&) override { calls.push_back("restore cursors"); }
-  void ApplyToSystem(AppState&) override { calls.push_back("apply"); }
+  bool LoadPackage(AppState& state, CatalogueEvents&) override {
+    return Record("load " + state.page.packageFile, state), loadSucceeds;
+  }
+  void RestoreAllIcons(AppState& state, CatalogueEvents&, bool quiet) override {
+    Record(quiet ? "restore icons" : "ask and restore icons", state);
+  }
+  void RestoreAllCursors(AppState&, CatalogueEvents&, bool) override { calls.push_back("restore cursors"); }
+  void ApplyToSystem(AppState&, CatalogueEvents&) override { calls.push_back("apply"); }
   void RebuildIconCache(AppState&) override { calls.push_back("rebuild"); }
+  void SavePackage(AppState&, CatalogueEvents&, SaveHost&, bool saveAs) override {
+    calls.push_back(saveAs ? "save as" : "save");
+  }
+  void SwitchView(AppState& state, bool localUpdate) override {
+    state.localUpdate = localUpdate;
+    calls.push_back(localUpdate ? "local update" : "package builder");
+  }
+  PathContext IconPaths() override { return {}; }
   void Record(const std::string& call, AppState& state) {
     calls.push_back(call), seen = state;
     state.page.pendingChanges = state.page.needCacheRebuild = changesSlots;
   }
 };
 
-TEST(MainWindow, SilentOperationsApplyWhatTheyChangedAndRebuildUnlessToldAndAFailedLoadIsCancelled) {
+class NoArchives final : public ArchiveTool {
+ public:
+  bool Unzip(const std::string&, const std::string&) override { return false; }
+  bool Zip(const std::string&, const std::string&) override { return false; }
+};
+class NoChoices final : public FileChoosers {
+ public:
+  std::optional<std::string> OpenPackage(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> InstallArchive(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> SavePackage(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> ChooseArchiveName(const std::string&, const std::string&) override { return std::nullopt; }
+};
+
+// The window of this thread that has the page list.
+HWND FindMainWindow() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM found) -> BOOL {
+    if (GetDlgItem(window, IDC_PAGE_LIST)) *reinterpret_cast<HWND*>(found) = window;
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+void Command(HWND window, int id, LPARAM parameter = 0) { SendMessageA(window, WM_COMMAND, id, parameter); }
+std::string TextOf(HWND window) {
+  char text[300] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+std::vector<std::string> ListTexts(HWND list) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
+    char text[300] = {};
+    SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    texts.emplace_back(text);
+  }
+  return texts;
+}
+// The File menu's items after it opened, a disabled one marked "(off)".
+std::vector<std::string> FileMenu(HWND window) {
+  const HMENU file = GetSubMenu(GetMenu(window), 0);
+  SendMessageA(window, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(file), 0);
+  std::vector<std::string> items;
+  for (int i = 0; i < GetMenuItemCount(file); ++i) {
+    char text[300] = {};
+    GetMenuStringA(file, i, text, sizeof text, MF_BYPOSITION);
+    const UINT state = GetMenuState(file, i, MF_BYPOSITION);
+    items.push_back((state & MF_SEPARATOR) ? "-" : std::string(text) + ((state & MF_GRAYED) ? " (off)" : ""));
+  }
+  return items;
+}
+// The page that the main window shows now.
+HWND ShownPage(HWND window) {
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char name[16] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (std::string(name) == "#32770" && IsWindowVisible(child)) return child;
+  }
+  return nullptr;
+}
+
+// A program installed in a scratch folder, with a Themes folder of real package files.
+struct Program {
+  test::ScratchFolder folder;
   test::MemoryRegistry backend;
   Registry registry{backend};
   SettingsStore settings{registry};
   test::ScriptedPrompt prompt;
   RecordingOperations operations;
+  Win32PackageFiles files;
+  Win32PackageHost installer{registry, prompt, folder.path(), {}, {}};
+  NoArchives zip;
+  NoChoices choosers;
+  LibrarySystem library{SystemShell(), SystemIni(), files, registry, prompt, folder.path() + "\\Themes"};
+
+  std::string Package(const std::string& name, const std::string& author) {
+    return folder.Write("Themes\\" + name + "\\" + name + ".gdtheme",
+                        "[Package Info]\r\nAuthor=" + author + "\r\n[Desktop Icons]\r\n");
+  }
+  void Answer(std::deque<PromptAnswer> answers) { prompt = test::ScriptedPrompt(std::move(answers)); }
+  // Runs the window as a user's start; `act` works on it and must close it.
+  int Run(std::function<void(HWND)> act, const std::string& packageFile = "") {
+    WindowStart start{.appPath = folder.path(), .packageFile = packageFile, .flags = {}, .interactive = true};
+    MainWindow window(start, settings, prompt, operations, WindowServices{library, installer, zip, choosers});
+    test::DialogDriver driver(FindMainWindow, std::move(act), IDCANCEL);
+    const int code = window.Run(GetModuleHandleA(nullptr));
+    EXPECT_TRUE(driver.acted());
+    return code;
+  }
+};
+
+TEST(MainWindow, SilentOperationsApplyWhatTheyChangedAndRebuildUnlessToldAndAFailedLoadIsCancelled) {
+  Program program;
+  RecordingOperations& operations = program.operations;
   // "/default2" restores all without the cache rebuild; "/lt" loads and applies.
   const StartFlags restoreAll{.restoreAndClose = true, .skipCacheRebuild = true};
   const StartFlags loadAndApply{.loadAndClose = true};
-  const auto recent = [&] { return registry.ReadText(RegRoot::CurrentUser, kRecentKey, "Package1"); };
   auto run = [&](const StartFlags& flags, const std::string& packageFile) {
+    operations.calls.clear();
     WindowStart start{.appPath = "C:\\Program Files\\Glimmerdeck", .packageFile = packageFile, .flags = flags,
                       .interactive = false};
-    operations.calls.clear();
-    MainWindow window(start, settings, prompt, operations);
-    EXPECT_NE(window.RunModal(GetModuleHandleA(nullptr), IDD_MAIN_WINDOW, nullptr), -1);
-    return window.ExitCode();
+    return MainWindow(start, program.settings, program.prompt, operations,
+                      WindowServices{program.library, program.installer, program.zip, program.choosers})
+        .Run(GetModuleHandleA(nullptr));
   };
   const std::string blue = "C:\\Themes\\Blue\\Blue.gdtheme";
   EXPECT_EQ(run(restoreAll, ""), 0);
@@ -58,38 +165,184 @@ TEST(MainWindow, SilentOperationsApplyWhatTheyChangedAndRebuildUnlessToldAndAFai
   operations.loadSucceeds = false;
   EXPECT_EQ(run(loadAndApply, "C:\\missing.gdtheme"), 4) << "cancelled";
   EXPECT_EQ(operations.calls, Calls{"load C:\\missing.gdtheme"});
-  EXPECT_EQ(recent(), "ERROR");
+  EXPECT_EQ(program.settings.RecentPackage(1), std::nullopt);
   operations.loadSucceeds = operations.changesSlots = true;
   EXPECT_EQ(run(loadAndApply, blue), 0);
   EXPECT_EQ(operations.calls, (Calls{"load " + blue, "apply", "rebuild"}));
-  EXPECT_EQ(recent(), blue);
+  EXPECT_EQ(program.settings.RecentPackage(1), blue);
   EXPECT_EQ(run(restoreAll, ""), 0);
   EXPECT_EQ(operations.calls, (Calls{"restore icons", "restore cursors", "apply"}));
-  EXPECT_TRUE(prompt.requests.empty());
+  EXPECT_TRUE(program.prompt.requests.empty());
 }
 
-// Named objects are shared by the whole session, so the cases run one after another here.
-TEST(HandoverBlock, TheFirstWindowFillsItASecondLeavesItAndASenderWritesThePath) {
-  {
-    HandoverBlock block;
-    ASSERT_TRUE(block.Publish(reinterpret_cast<HWND>(0x1234), "C:\\Themes\\First\\First.gdtheme"));
-    const HANDLE mapping = OpenFileMappingA(FILE_MAP_WRITE, FALSE, "Glimmerdeck");
-    auto* bytes = static_cast<char*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, 264));
-    ASSERT_NE(bytes, nullptr);
-    EXPECT_EQ(std::string(bytes, 4), std::string("\x34\x12\0\0", 4)) << "the window handle";
-    EXPECT_STREQ(bytes + 4, "C:\\Themes\\First\\First.gdtheme");
-    EXPECT_TRUE(HandoverBlock().Publish(reinterpret_cast<HWND>(0x99), "C:\\other.gdtheme")) << "the lock was released";
-    EXPECT_EQ(std::string(bytes, 4), std::string("\x34\x12\0\0", 4)) << "a second window leaves the block alone";
-    std::strcpy(bytes + 4, "D:\\handed.gdtheme");
-    EXPECT_EQ(block.ReadHandedPath(), std::optional<std::string>("D:\\handed.gdtheme"));
-    UnmapViewOfFile(bytes);
-    CloseHandle(mapping);
+TEST(MainWindow, RecentEntriesKeepTheirNumbersNeverDuplicateAndLoadWhenChosen) {
+  Program program;
+  const std::string recent = std::string(kRecentKey);
+  for (const auto& [n, file] : {std::pair{1, "C:\\A\\A.gdtheme"}, {3, "C:\\C\\C.gdtheme"}, {6, "C:\\F\\F.gdtheme"}}) {
+    program.registry.WriteRegString(RegRoot::CurrentUser, recent, "Package" + std::to_string(n), file);
   }
-  // The block vanished with its last handle; the next window makes a new one, cutting the path.
-  HandoverBlock block;
-  EXPECT_FALSE(block.ReadHandedPath().has_value());
-  ASSERT_TRUE(block.Publish(nullptr, std::string(400, 'x')));
-  EXPECT_EQ(block.ReadHandedPath(), std::optional<std::string>(std::string(259, 'x')));
+  program.Run([&](HWND window) {
+    FileMenu(window);
+    EXPECT_EQ(FileMenu(window), (std::vector<std::string>{"&Open Package\tCtrl+O", "&Save Package\tCtrl+S",
+                                                          "Save Package &As...\tCtrl+A", "-", "&Package Theme...\tCtrl+Z",
+                                                          "-", "&1 A.gdtheme", "&3 C.gdtheme", "-", "&Exit"}))
+        << "the sixth entry is not shown; opening twice adds nothing";
+    Command(window, IDM_RECENT_FIRST + 2);
+    EXPECT_EQ(TextOf(window), "Glimmerdeck - C");
+    program.registry.DeleteRegKey(RegRoot::CurrentUser, kProgramKey, "Recent");
+    const auto items = FileMenu(window);
+    EXPECT_EQ(std::vector<std::string>(items.begin() + 5, items.end()),
+              (std::vector<std::string>{"-", "No Recent Packages (off)", "-", "&Exit"}));
+    Command(window, IDOK);
+  });
+  EXPECT_EQ(program.operations.calls, Calls{"load C:\\C\\C.gdtheme"});
+}
+
+TEST(MainWindow, SwitchingViewsAsksWhenChangesWaitAndTakesSettingsOutOfThePageList) {
+  Program program;
+  program.registry.WriteRegString(RegRoot::CurrentUser, kProgramKey, "Theme", "C:\\Themes\\Night\\Night.gdtheme");
+  program.Answer({PromptAnswer::Cancel, PromptAnswer::Yes});
+  program.Run([&](HWND window) {
+    const HWND pages = GetDlgItem(window, IDC_PAGE_LIST);
+    const HMENU menu = GetMenu(window);
+    Command(window, IDM_CHANGE_MADE);
+    Command(window, IDM_PACKAGE_BUILDER);
+    EXPECT_EQ(ListTexts(pages).size(), 4u) << "Cancel stays in Local Update";
+    Command(window, IDM_PACKAGE_BUILDER);
+    EXPECT_EQ(ListTexts(pages), (std::vector<std::string>{"Packages", "Icons and Cursors", "Explorer"}));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_APPLY)));
+    EXPECT_TRUE(GetMenuState(menu, IDM_PACKAGE_BUILDER, MF_BYCOMMAND) & MF_CHECKED);
+    Command(window, IDM_CHANGE_MADE);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_APPLY))) << "nothing to apply in Package Builder";
+    Command(window, IDM_PACKAGE_BUILDER);
+    Command(window, IDM_LOCAL_UPDATE);
+    EXPECT_EQ(ListTexts(pages).size(), 4u);
+    EXPECT_EQ(TextOf(window), "Glimmerdeck - Night") << "the applied package";
+    EXPECT_TRUE(GetMenuState(menu, IDM_LOCAL_UPDATE, MF_BYCOMMAND) & MF_CHECKED);
+    Command(window, IDOK);
+  });
+  EXPECT_EQ(program.prompt.requests.size(), 2u) << "the second Package Builder asked nothing";
+  EXPECT_EQ(program.operations.calls, (Calls{"apply", "package builder", "local update"}));
+}
+
+TEST(MainWindow, ClosingAsksToApplyAndCancelKeepsTheWindowOpen) {
+  Program program;
+  program.Answer({PromptAnswer::Cancel, PromptAnswer::No});
+  EXPECT_EQ(program.Run([&](HWND window) {
+    Command(window, IDM_CHANGE_MADE);
+    Command(window, IDCANCEL);
+    EXPECT_TRUE(IsWindow(window) && FindMainWindow() == window);
+    Command(window, IDCANCEL);
+  }), kExitOk);
+  ASSERT_EQ(program.prompt.requests.size(), 2u);
+  EXPECT_EQ(program.prompt.requests[0].text, "Would you like to save your changes before closing?");
+  EXPECT_TRUE(program.operations.calls.empty()) << "No closes without applying";
+  // OK with Apply enabled applies first; the window's place is kept for the next start.
+  program.Run([&](HWND window) { Command(window, IDM_CHANGE_MADE), Command(window, IDOK); });
+  EXPECT_EQ(program.operations.calls, Calls{"apply"});
+  EXPECT_TRUE(program.settings.ReadCoordinate(TextSetting::WindowLeft).has_value());
+}
+
+TEST(MainWindow, ASecondStartHandsItsPackageToTheOpenWindow) {
+  Program program;
+  program.Run([&](HWND window) {
+    EXPECT_TRUE(HandOverToRunningWindow("D:\\Handed\\Handed.gdtheme"));
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    Command(window, IDOK);
+  });
+  EXPECT_EQ(program.operations.calls, Calls{"load D:\\Handed\\Handed.gdtheme"});
+  EXPECT_FALSE(HandOverToRunningWindow("D:\\Handed\\Handed.gdtheme")) << "no window runs now";
+}
+
+// WM_DROPFILES as the shell sends it, for one file.
+void DropFile(HWND page, const std::string& path) {
+  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + path.size() + 2);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), path.c_str(), path.size());
+  GlobalUnlock(memory);
+  SendMessageA(page, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+TEST(PackagesPage, ListsSortsLoadsAndRemembersItsBoxes) {
+  Program program;
+  const std::string blue = program.Package("Blue", "Zed"), red = program.Package("Red", "");
+  IncludeFlags firstLoad{};
+  program.Run([&](HWND window) {
+    Command(window, IDM_INCLUDE_FIRST + 2, 0);  // another process turns Folders off
+    SendDlgItemMessageA(window, IDC_PAGE_LIST, LB_SETCURSEL, 0, 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_PAGE_LIST, LBN_SELCHANGE), 0);
+    const HWND page = ShownPage(window);
+    ASSERT_NE(GetDlgItem(page, IDC_LIBRARY_LIST), nullptr) << "the Packages page shows";
+    const HWND list = GetDlgItem(page, IDC_LIBRARY_LIST);
+    EXPECT_EQ(ListTexts(list), (std::vector<std::string>{"Windows Default Icons", "Blue", "Red"}));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_DELETE))) << "the defaults are never deleted";
+    SendDlgItemMessageA(page, IDC_SORT_LIST, CB_SETCURSEL, 2, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_SORT_LIST, CBN_SELCHANGE), 0);
+    EXPECT_EQ(ListTexts(list), (std::vector<std::string>{"Windows Default Icons", "Red", "Blue"})) << "Unknown before Zed";
+    SendMessageA(list, LB_SETCURSEL, 2, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_LIBRARY_LIST, LBN_SELCHANGE), 0);
+    EXPECT_EQ(TextOf(GetDlgItem(page, IDC_SELECTED_PACKAGE)), "Selected Package: Blue");
+    SendDlgItemMessageA(page, IDC_LOAD, BM_CLICK, 0, 0);
+    EXPECT_EQ(TextOf(window), "Glimmerdeck - Blue");
+    firstLoad = program.operations.seen.page.include;
+    SendDlgItemMessageA(page, IDC_INCLUDE_CURSORS, BM_CLICK, 0, 0);  // sends all seven boxes
+    Command(window, IDM_PAGE_LOAD);
+    Command(window, IDOK);
+  });
+  EXPECT_EQ(program.operations.calls, (Calls{"load " + blue, "load " + blue}));
+  EXPECT_EQ(firstLoad, (IncludeFlags{true, true, false, true, true, true, false}));
+  const IncludeFlags included{true, true, true, true, true, true, true};
+  EXPECT_EQ(program.operations.seen.page.include, included) << "the boxes' states reached the load";
+  EXPECT_EQ(program.settings.IncludeSwitches(), included);
+  EXPECT_EQ(program.settings.Sort(), PackageSort::ByAuthor);
+  EXPECT_EQ(program.settings.RecentPackage(1), blue);
+  // With remembering off the page starts as shipped, whatever was stored.
+  program.settings.SetFlag(Flag::Settings, false);
+  program.Run([&](HWND window) {
+    Command(window, IDM_PAGE_REFRESH);
+    SendDlgItemMessageA(window, IDC_PAGE_LIST, LB_SETCURSEL, 0, 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_PAGE_LIST, LBN_SELCHANGE), 0);
+    const HWND page = ShownPage(window);
+    EXPECT_EQ(SendDlgItemMessageA(page, IDC_SORT_LIST, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(IsDlgButtonChecked(page, IDC_INCLUDE_CURSORS), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(page, IDC_INCLUDE_FOLDERS), BST_CHECKED);
+    Command(window, IDOK);
+  }, red);
+}
+
+TEST(PackagesPage, DeletesOnlyWhatIsNotInUseAndRefusesBadDrops) {
+  Program program;
+  const std::string blue = program.Package("Blue", "Zed"), red = program.Package("Red", "");
+  const std::string text = program.folder.Write("notes.txt", "x");
+  program.Answer({PromptAnswer::Ok, PromptAnswer::Yes});
+  program.Run([&](HWND window) {
+    SendDlgItemMessageA(window, IDC_PAGE_LIST, LB_SETCURSEL, 0, 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_PAGE_LIST, LBN_SELCHANGE), 0);
+    const HWND page = ShownPage(window);
+    const HWND list = GetDlgItem(page, IDC_LIBRARY_LIST);
+    EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 1) << "the loaded package is selected";
+    Command(window, IDM_PAGE_DELETE);  // the loaded one: refused
+    SendMessageA(list, LB_SETCURSEL, 2, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_LIBRARY_LIST, LBN_SELCHANGE), 0);
+    SendDlgItemMessageA(page, IDC_DELETE, BM_CLICK, 0, 0);
+    EXPECT_EQ(ListTexts(list), (std::vector<std::string>{"Windows Default Icons", "Blue"}));
+    DropFile(page, text);
+    DropFile(page, "C:\\" + std::string(300, 'd') + ".gdtheme");
+    DropFile(page, program.folder.path());
+    EXPECT_EQ(ListTexts(list), (std::vector<std::string>{"Windows Default Icons", "Blue"}));
+    Command(window, IDOK);
+  }, blue);
+  EXPECT_TRUE(std::filesystem::exists(blue));
+  EXPECT_FALSE(std::filesystem::exists(program.folder / "Themes\\Red")) << "its whole folder";
+  std::vector<std::string> told;
+  for (const PromptRequest& request : program.prompt.requests) told.push_back(request.text.substr(0, 40));
+  EXPECT_EQ(told, (std::vector<std::string>{"You cannot delete the selected package a",
+                                            "Are you sure want to delete the Red icon",
+                                            "Not a valid package file \"" + text.substr(0, 14),
+                                            "The path of the dropped file is longer t",
+                                            "Not a valid package file \"" + program.folder.path().substr(0, 14)}));
 }
 
 }  // namespace

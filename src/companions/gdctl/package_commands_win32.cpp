@@ -162,39 +162,6 @@ int Load(const std::string& file, const SessionOptions& options, std::ostream& o
   return 0;
 }
 
-// Saving from the console: the chosen name is the command's, there is no one to fill in the
-// Package Info dialog, and nothing is loaded afterwards.
-class ConsoleSaveHost final : public SaveHost {
- public:
-  ConsoleSaveHost(std::string target, const PathContext& paths)
-      : target_(std::move(target)), real_(nullptr, paths, {}, {}) {}
-  std::optional<std::string> ChooseSaveFile(const std::string&) override { return target_; }
-  void ShowPackageInfo(const std::string&) override {}
-  void ShowWaitCursor() override {}
-  bool CreateFolder(const std::string& folder) override { return real_.CreateFolder(folder); }
-  bool CopyFileOver(const std::string& from, const std::string& to) override {
-    return real_.CopyFileOver(from, to);
-  }
-  std::vector<std::string> ListFiles(const std::string& folder) override {
-    return real_.ListFiles(folder);
-  }
-  void DeleteFolderTree(const std::string& folder) override { real_.DeleteFolderTree(folder); }
-  void ReloadPackage(const std::string&) override {}
-  bool ConvertToIconFile(const std::string& source, int index,
-                         const std::string& destination) override {
-    return real_.ConvertToIconFile(source, index, destination);
-  }
-  bool BuildIconLibrary(const std::string& libraryPath,
-                        const std::vector<std::string>& references) override {
-    return real_.BuildIconLibrary(libraryPath, references);
-  }
-  std::tm Today() override { return real_.Today(); }
-
- private:
-  std::string target_;
-  Win32SaveHost real_;
-};
-
 int Save(const std::string& target, const SessionOptions& options, std::ostream& out,
          std::ostream& err) {
   if (!EndsWithIgnoreCase(target, kPackageExtension)) {
@@ -210,7 +177,12 @@ int Save(const std::string& target, const SessionOptions& options, std::ostream&
   SystemSession session(options, err);
   SlotCatalogue& catalogue = session.catalogue();
   CatalogueEvents events;
-  ConsoleSaveHost host(target, catalogue.inputs().paths);
+  // Saving from the console: the chosen name is the command's, there is no one to fill in
+  // the Package Info dialog, and nothing is loaded afterwards.
+  Win32SaveHost host(catalogue.inputs().paths,
+                     {.chooseSaveFile = [&](const std::string&) { return std::optional(target); },
+                      .showPackageInfo = {},
+                      .reloadPackage = {}});
   // An existing package file is replaced, and the result then lies under Themes.
   const bool replaces = SystemShell().FileExists(target);
   SavePackage(catalogue, session.page(), events, host, true);

@@ -1,0 +1,58 @@
+#!/bin/bash
+# Shows every window of Glimmerdeck on a virtual display (Xvfb, in a Wine virtual desktop of
+# 800 x 480 so that the windows have their captions) and writes PNG files to
+# docs/screenshots/: each page, the File menu with its recent entries and the About box. The
+# sandbox prefix has the sample package applied, as the README's main command leaves it.
+#
+#   tools/screenshots.sh [BUILD_DIR]
+set -euo pipefail
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$repo/build}
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
+out="$repo/docs/screenshots"
+
+bash "$repo/scripts/setup.sh" "$build"
+cmake -S "$repo" -B "$build/win64" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-x86_64-w64-mingw32.cmake" \
+  -DGD_LIBZIP_ROOT="$build/deps/x86_64-w64-mingw32/install" >/dev/null
+cmake --build "$build/win64" -j "$(nproc)" --target glimmerdeck gdctl vfzip refreshhook
+
+display=:${SCREENSHOT_DISPLAY:-97}
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+source "$repo/scripts/sandbox.sh"
+# A fresh prefix each time, so that no earlier run's settings or recent list show.
+rm -rf "$build/sandbox/screenshots"
+sandbox_prefix "$build/sandbox/screenshots" display
+trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
+sandbox_install
+wine "$app_dir/glimmerdeck.exe" /lt "$sample" </dev/null
+wineserver -w
+
+wine explorer /desktop=Glimmerdeck,800x480 "$app_dir/glimmerdeck.exe" </dev/null >/dev/null 2>&1 &
+desktop=$(timeout 60 xdotool search --sync --onlyvisible --name '^Glimmerdeck - Wine desktop' |
+  head -1)
+sleep 5
+
+mkdir -p "$out"
+shot() {
+  sleep 1.5
+  import -window "$desktop" "$out/$1.png"
+  echo "screenshots: $out/$1.png"
+}
+# The main window is centred in the desktop; these are the places of its page list entries
+# and of the library's second entry at Wine's default fonts.
+click() { xdotool mousemove --window "$desktop" "$1" "$2" click 1; }
+
+shot icons-and-cursors
+click 108 140 && click 300 180 && shot packages
+click 108 290 && shot settings
+# Keys go to the window under the pointer: the main window's caption.
+xdotool mousemove --window "$desktop" 400 60
+xdotool key alt+f && shot file-menu
+xdotool key Escape Escape
+xdotool key alt+l a && shot about
+xdotool key Return
