@@ -270,12 +270,19 @@ bool AcceptDroppedFile(LibrarySystem& system, LibraryList& list, const std::stri
     return false;
   }
   const std::optional<std::string> loaded = load(path);
-  if (!loaded) {
-    Tell(system.prompt, WithText(kNoPackageInArchiveMessage, path), PromptIcon::Exclamation);
-    return false;
-  }
+  if (!loaded) return false;  // the load told the user why
   SelectOrAdd(list, *loaded);
   return true;
+}
+
+void TellLoadFailure(LibrarySystem& system, const std::string& path) {
+  if (!system.shell.FileExists(path)) {
+    Tell(system.prompt, WithText(kPackageMissingMessage, path), PromptIcon::Exclamation);
+  } else if (IsDroppablePackage(path) && !EndsWithIgnoreCase(path, kPackageExtension)) {
+    Tell(system.prompt, WithText(kNoPackageInArchiveMessage, path), PromptIcon::Exclamation);
+  } else {
+    Tell(system.prompt, WithText(kNotAPackageMessage, path), PromptIcon::Exclamation);
+  }
 }
 
 }  // namespace gd

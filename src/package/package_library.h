@@ -38,6 +38,10 @@ inline constexpr const char* kDroppedPathTooLongMessage =
     "The path of the dropped file is longer than 259 characters:\n\n%s...\n\nMove the package "
     "to a folder with a shorter path and try again.";
 // With the folder or file that stayed.
+// With the package file's path.
+inline constexpr const char* kPackageMissingMessage =
+    "The icon package could not be opened, because its file is missing:\n\n%s\n\nIt may have "
+    "been moved, renamed or deleted.";
 inline constexpr const char* kFolderNotDeletedMessage =
     "Could not delete the package folder:\n\n%s\n\nA file in it may be open in another "
     "program, or the folder may be read-only. The package stays in the list.";
@@ -91,14 +95,18 @@ std::optional<std::string> InstallFromFile(LibrarySystem& system, LibraryList& l
 
 // Whether a dropped file's name is a package's (".gdtheme", ".gd", ".zip", case ignored).
 bool IsDroppablePackage(std::string_view path);
-// Loads a package file or archive as the window does; the package file that was loaded (an
-// archive's is the one found in it), or none when nothing was loaded.
+// Loads a package file or archive as the window does, telling the user when it fails; the
+// package file that was loaded (an archive's is the one found in it), or none.
 using PackageLoad = std::function<std::optional<std::string>(const std::string& path)>;
 
 // A file dropped on the window: loaded and selected (added at the end first when it is not
-// listed) when its name is a package's; otherwise, or when the load fails, the user is told.
+// listed) when its name is a package's; otherwise the user is told.
 // A path longer than the system's paths allow is refused rather than cut short.
 bool AcceptDroppedFile(LibrarySystem& system, LibraryList& list, const std::string& path,
                        const PackageLoad& load);
+
+// Tells the user why loading `path` failed: the file is missing, the archive holds no
+// package, or the name is not a package's.
+void TellLoadFailure(LibrarySystem& system, const std::string& path);
 
 }  // namespace gd

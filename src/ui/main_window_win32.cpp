@@ -253,6 +253,17 @@ void MainWindow::ShowSelectedPage() {
 }
 
 bool MainWindow::LoadPackage(const std::string& packageFile) {
+  // A user's start names the package it failed to open, and then has none; a silent one
+  // only ends.
+  if (start_.interactive) {
+    const std::string named = packageFile;  // may be the very string cleared here
+    state_.page.packageFile.clear();
+    return LoadPackageFile(named).has_value();
+  }
+  return LoadQuietly(packageFile);
+}
+
+bool MainWindow::LoadQuietly(const std::string& packageFile) {
   state_.page.packageFile = packageFile;
   const bool loaded = operations_.LoadPackage(state_, *this);
   if (loaded) settings_.AddRecentPackage(state_.page.packageFile);
@@ -263,10 +274,11 @@ bool MainWindow::LoadPackage(const std::string& packageFile) {
 
 std::optional<std::string> MainWindow::LoadPackageFile(const std::string& path) {
   const std::string previous = state_.page.packageFile;
-  if (!LoadPackage(path)) {
+  if (!LoadQuietly(path)) {
     // Nothing was loaded: the package that was loaded before still is.
     state_.page.packageFile = previous;
     UpdateTitle();
+    TellLoadFailure(services_.library, path);
     return std::nullopt;
   }
   return state_.page.packageFile;
@@ -316,7 +328,7 @@ void MainWindow::Save(bool saveAs) {
              PackageInfoDialog(library.ini, library.registry, file)
                  .Show(GetModuleHandleA(nullptr), hwnd());
            },
-       .reloadPackage = [this](const std::string& file) { LoadPackage(file); }});
+       .reloadPackage = [this](const std::string& file) { LoadPackageFile(file); }});
   operations_.SavePackage(state_, *this, host, saveAs);
   UpdateTitle();
 }

@@ -74,6 +74,7 @@ class MainWindow final : public Dialog,
   void PackageListChanged() override;
   void RecentPackageAdded(const std::string& packageFile) override;
 
+  bool LoadQuietly(const std::string& packageFile);
   void SetUpIcons();
   void BuildPages();
   void ShowPage(PageEntry entry);

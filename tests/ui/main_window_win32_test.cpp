@@ -61,7 +61,8 @@ class NoArchives final : public ArchiveTool {
 };
 class NoChoices final : public FileChoosers {
  public:
-  std::optional<std::string> OpenPackage(const std::string&) override { return std::nullopt; }
+  int opened = 0;
+  std::optional<std::string> OpenPackage(const std::string&) override { return ++opened, std::nullopt; }
   std::optional<std::string> InstallArchive(const std::string&) override { return std::nullopt; }
   std::optional<std::string> SavePackage(const std::string&) override { return std::nullopt; }
   std::optional<std::string> ChooseArchiveName(const std::string&, const std::string&) override { return std::nullopt; }
@@ -241,6 +242,35 @@ TEST(MainWindow, ClosingAsksToApplyAndCancelKeepsTheWindowOpen) {
   program.Run([&](HWND window) { Command(window, IDM_CHANGE_MADE), Command(window, IDOK); });
   EXPECT_EQ(program.operations.calls, Calls{"apply"});
   EXPECT_TRUE(program.settings.ReadCoordinate(TextSetting::WindowLeft).has_value());
+}
+
+// The keys reach the window as the user's do: posted to its queue, read by its loop.
+void PostKey(HWND window, WPARAM key) { PostMessageA(window, WM_KEYDOWN, key, 1); }
+
+TEST(MainWindow, MenuKeysWorkAndAMissingHelpFileIsToldAndLoadFailuresNamed) {
+  Program program;
+  BYTE keys[256] = {};
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  program.Run([&](HWND window) {
+    PostKey(window, 'O');
+    PostKey(window, 'A');
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+  });
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(program.choosers.opened, 1);
+  EXPECT_EQ(program.operations.calls, Calls{"save as"});
+  program.operations.loadSucceeds = false;
+  program.Run([&](HWND window) {
+    EXPECT_EQ(TextOf(window), "Glimmerdeck") << "the failed package is not named in the title";
+    PostKey(window, VK_F1);
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+  }, program.folder / "Gone.gdtheme");
+  ASSERT_EQ(program.prompt.requests.size(), 2u);
+  EXPECT_EQ(program.prompt.requests[0].text.substr(0, 40), "The icon package could not be opened, be");
+  EXPECT_EQ(program.prompt.requests[1].text, "The help file could not be opened:\n\n" + program.folder.path() +
+                                             "\\Glimmerdeck.chm\n\nRun the Glimmerdeck setup again to restore it.");
 }
 
 TEST(MainWindow, ASecondStartHandsItsPackageToTheOpenWindow) {
