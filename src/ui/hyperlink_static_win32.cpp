@@ -51,19 +51,20 @@ void HyperlinkStatic::Attach(HWND control) {
   SetPropA(control_, kLinkProperty, this);
   original_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HyperlinkStatic::Procedure)));
+  // The control draws with its own font, which some systems select after asking the dialog
+  // for colours: the underlined copy becomes the control's font.
+  LOGFONTA look{};
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(control_, WM_GETFONT, 0, 0));
+  GetObjectA(font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT), sizeof look,
+             &look);
+  look.lfUnderline = TRUE;
+  underlined_.reset(CreateFontIndirectA(&look));
+  SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(underlined_.get()), FALSE);
 }
 
 HBRUSH HyperlinkStatic::OnColour(HWND control, HDC dc) {
   if (control != control_ || !IsPlainTextStatic(control)) return nullptr;
-  if (!underlined_) {
-    LOGFONTA look{};
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(control_, WM_GETFONT, 0, 0));
-    GetObjectA(font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT), sizeof look,
-               &look);
-    look.lfUnderline = TRUE;
-    underlined_.reset(CreateFontIndirectA(&look));
-  }
-  SelectObject(dc, underlined_.get());
+  if (underlined_) SelectObject(dc, underlined_.get());
   SetTextColor(dc, hover_ ? kHoverColour : kNormalColour);
   SetBkMode(dc, TRANSPARENT);
   return static_cast<HBRUSH>(GetStockObject(HOLLOW_BRUSH));

@@ -12,8 +12,12 @@
 #include "support/dialog_driver_win32.h"
 #include "support/memory_ini.h"
 #include "support/memory_registry.h"
+#include "ui/about_dialog_win32.h"
 #include "ui/notice_box_win32.h"
+#include "ui/page_list_win32.h"
 #include "ui/package_info_dialog_win32.h"
+#include "ui/resource_ids.h"
+#include "ui/web_links.h"
 
 namespace gd {
 namespace {
@@ -115,6 +119,50 @@ TEST(PackageInfoDialog, OkStoresWhatIsShownAndCancelWritesNothing) {
     EXPECT_STREQ(stored.data(), ok ? "Ada Owner" : "");
     EXPECT_EQ(registry.ReadText(RegRoot::CurrentUser, "Software\\Quillmoor\\Glimmerdeck", "Package Author"), ok ? "Ada Owner" : "ERROR");
   }
+}
+
+std::vector<std::string> opened;
+bool RecordOpen(const std::string& address) { return opened.push_back(address), true; }
+
+TEST(AboutDialog, ShowsTheVersionAndItsLinksTurnRedUnderTheMouseAndOpenTheirAddress) {
+  std::string version;
+  bool hoverCaptured = false, releasedOutside = false;
+  test::DialogDriver driver([] { return FindWindowA("#32770", "About Glimmerdeck"); }, [&](HWND about) {
+    version = TextOf(GetDlgItem(about, IDC_ABOUT_VERSION));
+    const HWND link = GetDlgItem(about, IDC_LINK_WEB_SITE);
+    SendMessageA(link, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    hoverCaptured = GetCapture() == link;
+    SendMessageA(link, WM_MOUSEMOVE, 0, MAKELPARAM(-5, 300));
+    releasedOutside = GetCapture() == nullptr;
+    SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    SendDlgItemMessageA(about, IDC_LINK_EMAIL, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    PostMessageA(about, WM_COMMAND, IDOK, 0);
+  }, IDOK);
+  EXPECT_EQ(AboutDialog("ERROR", &RecordOpen).RunModal(GetModuleHandleA(nullptr), IDD_ABOUT, nullptr), IDOK);
+  EXPECT_EQ(version, "Version: ERROR");
+  EXPECT_TRUE(hoverCaptured && releasedOutside);
+  EXPECT_EQ(opened, (std::vector<std::string>{kWebSiteAddress, kSupportMailAddress}));
+}
+
+// The page list's label font: a share of the list's height, as long as the labels fit.
+TEST(PageList, TheLabelFontGrowsWithTheListButNeverPastWhatFitsItsButtons) {
+  const auto fontFor = [](int width, int height) {
+    const HWND list = CreateWindowA("LISTBOX", "", WS_POPUP | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT, 0, 0,
+                                    width, height,
+                                    nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    PageList pages;
+    pages.Attach(list);
+    const HDC dc = GetDC(list);
+    const int font = pages.LabelFontHeight(dc, width);
+    ReleaseDC(list, dc);
+    DestroyWindow(list);
+    return font;
+  };
+  EXPECT_EQ(fontFor(600, 548), 30) << "80 would put two lines of \"Icons and Cursors\" over the picture";
+  EXPECT_EQ(fontFor(900, 137), 20) << "20/137 of the height while it fits";
+  const int own = fontFor(100, 325);
+  EXPECT_GE(own, 10);
+  EXPECT_LT(own, 325 * 20 / 137) << "at the program's own size the labels set the limit";
 }
 
 }  // namespace
