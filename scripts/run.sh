@@ -23,9 +23,7 @@ source "$repo/scripts/sandbox.sh"
 sandbox_prefix "$build/sandbox/$mode" "$mode"
 sandbox_install
 
-# "category<TAB>name<TAB>current icon" of every slot, as gdctl reads them from the prefix.
-currents() { wine "$app_dir/gdctl.exe" catalogue </dev/null 2>/dev/null | tr -d '\r' | cut -f1,2,7; }
-before=$(currents)
+before=$(sandbox_currents)
 echo "run: applying the sample package: glimmerdeck.exe /lt \"$sample\""
 status=0
 wine "$app_dir/glimmerdeck.exe" /lt "$sample" </dev/null || status=$?
@@ -35,7 +33,7 @@ if [ "$status" != 0 ]; then
   exit "$status"
 fi
 echo "run: slots whose icon changed (category, name, before, after):"
-currents | awk -F'\t' 'NR == FNR { was[$1 FS $2] = $3; next }
+sandbox_currents | awk -F'\t' 'NR == FNR { was[$1 FS $2] = $3; next }
                        was[$1 FS $2] != $3 { print $1 "\t" $2 "\t" was[$1 FS $2] "\t" $3; n++ }
                        END { print "run: " n + 0 " slots changed" }' <(printf '%s\n' "$before") - |
   iconv -f CP1252 -t UTF-8  # slot names are the program's own code page 1252 texts

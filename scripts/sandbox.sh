@@ -49,3 +49,8 @@ sandbox_install() {
   cp "$repo/samples/Glimmer Sample.gd" "$sample_dir/"
   sample="$app_path\Samples\Glimmer Sample.gd"
 }
+
+# "category<TAB>name<TAB>current icon" of every slot, as gdctl reads them from the prefix.
+sandbox_currents() {
+  wine "$app_dir/gdctl.exe" catalogue </dev/null 2>/dev/null | tr -d '\r' | cut -f1,2,7
+}

@@ -3,6 +3,10 @@
 # 800 x 480 so that the windows have their captions) and writes PNG files to
 # docs/screenshots/: each page, the File menu with its recent entries and the About box. The
 # sandbox prefix has the sample package applied, as the README's main command leaves it.
+# On the way it does what a user would with the mouse and keys alone, and checks the result
+# from outside: restores the defaults, loads the sample from the Packages page and applies it
+# (the system then shows what "/lt" leaves), saves the look as a new package (which
+# "gdctl package check" passes) and deletes that package again (its folder goes).
 #
 #   tools/screenshots.sh [BUILD_DIR]
 set -euo pipefail
@@ -31,6 +35,9 @@ trap 'wineserver -k 2>/dev/null || true; kill $xvfb 2>/dev/null || true' EXIT
 sandbox_install
 wine "$app_dir/glimmerdeck.exe" /lt "$sample" </dev/null
 wineserver -w
+applied=$(sandbox_currents)
+wine "$app_dir/glimmerdeck.exe" /default2 </dev/null
+wineserver -w
 
 wine explorer /desktop=Glimmerdeck,800x480 "$app_dir/glimmerdeck.exe" </dev/null >/dev/null 2>&1 &
 desktop=$(timeout 60 xdotool search --sync --onlyvisible --name '^Glimmerdeck - Wine desktop' |
@@ -47,12 +54,27 @@ shot() {
 # and of the library's second entry at Wine's default fonts.
 click() { xdotool mousemove --window "$desktop" "$1" "$2" click 1; }
 
+fail() { echo "screenshots: $*" >&2; exit 1; }
+themes="$app_dir/Themes"
 shot icons-and-cursors
 click 108 140 && click 300 180 && shot packages
-click 108 290 && shot settings
+# Load: the notice about the classic start menu comes first; then Apply.
+click 218 351 && sleep 4 && xdotool key Return && shot packages-loaded
+click 695 408 && sleep 6
+diff <(printf '%s\n' "$applied") <(sandbox_currents) >/dev/null || fail "Apply left another look than /lt"
 # Keys go to the window under the pointer: the main window's caption.
+xdotool mousemove --window "$desktop" 400 60
+xdotool key ctrl+a && shot save-package
+xdotool type Captured && xdotool key Return && shot package-info
+xdotool type "A. Tester" && xdotool key Return && sleep 6 && shot packages-saved
+wine "$app_dir/gdctl.exe" package check "$app_path\Themes\Captured\Captured.gdtheme" \
+  </dev/null >/dev/null 2>&1 || fail "the saved package does not pass gdctl package check"
+click 300 185 && click 565 358 && sleep 1 && xdotool key y && sleep 3
+[ ! -e "$themes/Captured" ] || fail "Delete left the package folder"
+click 108 290 && shot settings
 xdotool mousemove --window "$desktop" 400 60
 xdotool key alt+f && shot file-menu
 xdotool key Escape Escape
 xdotool key alt+l a && shot about
 xdotool key Return
+echo "screenshots: load, apply, save as and delete did what they should"

@@ -18,15 +18,6 @@ namespace {
 
 constexpr std::size_t kDroppedPathLength = kMaxPath - 1;
 
-// The message with its one "%s" replaced; the text goes in as it is, percent signs and all.
-std::string WithText(std::string_view format, std::string_view text) {
-  std::string message(format);
-  if (const std::size_t at = message.find("%s"); at != std::string::npos) {
-    message.replace(at, 2, text);
-  }
-  return message;
-}
-
 PromptAnswer Tell(Prompt& prompt, std::string text, PromptIcon icon,
                   PromptButtons buttons = PromptButtons::Ok) {
   PromptRequest request;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace gd {
 
@@ -16,6 +17,15 @@ struct PromptRequest {
   PromptIcon icon = PromptIcon::Exclamation;
   PromptButtons buttons = PromptButtons::Ok;
 };
+
+// A message with its one "%s" replaced; the text goes in as it is, percent signs and all.
+inline std::string WithText(std::string_view format, std::string_view text) {
+  std::string message(format);
+  if (const std::size_t at = message.find("%s"); at != std::string::npos) {
+    message.replace(at, 2, text);
+  }
+  return message;
+}
 
 class Prompt {
  public:

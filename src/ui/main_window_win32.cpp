@@ -37,12 +37,6 @@ constexpr const char* kBrowserMissing =
     "The icon browser could not be started:\n\n%s\n\nRun the Glimmerdeck setup again to "
     "restore it.";
 
-std::string Formatted(const char* format, const std::string& text) {
-  std::string out(format);
-  if (const auto at = out.find("%s"); at != std::string::npos) out.replace(at, 2, text);
-  return out;
-}
-
 bool OpenWithShell(const std::string& address) { return ShellOpen(address, ""); }
 
 }  // namespace
@@ -199,7 +193,7 @@ void MainWindow::OnPageListSelection() {
   if (*selected == PageEntry::Explorer) {
     const std::string browser = state_.page.appPath + "\\Glintview.exe";
     if (!services_.library.shell.FileExists(browser) || !ShellOpen(browser, "")) {
-      prompt_.Ask({Formatted(kBrowserMissing, browser), kAppTitle, PromptIcon::Exclamation,
+      prompt_.Ask({WithText(kBrowserMissing, browser), kAppTitle, PromptIcon::Exclamation,
                    PromptButtons::Ok});
     }
     return;  // the page on show stays
@@ -389,7 +383,7 @@ void MainWindow::OpenHelp() {
   const std::string help = state_.page.appPath + "\\Glimmerdeck.chm";
   // Looked for first: the shell's own report of a missing file names no remedy.
   if (!services_.library.shell.FileExists(help) || !ShellOpen(help, "")) {
-    prompt_.Ask({Formatted(kHelpMissing, help), kAppTitle, PromptIcon::Exclamation,
+    prompt_.Ask({WithText(kHelpMissing, help), kAppTitle, PromptIcon::Exclamation,
                  PromptButtons::Ok});
   }
 }

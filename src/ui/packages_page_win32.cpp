@@ -48,12 +48,6 @@ constexpr const char* kZipFailedMessage =
 
 void ShowWaitCursor() { SetCursor(LoadCursorA(nullptr, IDC_WAIT)); }
 
-std::string Formatted(const char* format, const std::string& text) {
-  std::string out(format);
-  if (const auto at = out.find("%s"); at != std::string::npos) out.replace(at, 2, text);
-  return out;
-}
-
 UniqueGdiObject EntryFont(bool bold) {
   return UniqueGdiObject(CreateFontA(13, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                      ANSI_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -250,7 +244,7 @@ void PackagesPage::PackageTheme() {
   const bool zipped = SaveZippedPackage(list_.entries[list_.selected], services_.library.themesDir,
                                         chooser, services_.zipTool, services_.library.files);
   if (!chooser.chosen) return;  // cancelled
-  services_.library.prompt.Ask({Formatted(zipped ? kZippedMessage : kZipFailedMessage, *chooser.chosen),
+  services_.library.prompt.Ask({WithText(zipped ? kZippedMessage : kZipFailedMessage, *chooser.chosen),
                                 kAppTitle,
                                 zipped ? PromptIcon::Information : PromptIcon::Exclamation,
                                 PromptButtons::Ok});
