@@ -39,10 +39,12 @@ bool IsPlainTextStatic(HWND control) {
 }  // namespace
 
 HyperlinkStatic::~HyperlinkStatic() {
-  if (control_ && IsWindow(control_)) {
-    SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    RemovePropA(control_, kLinkProperty);
-  }
+  if (control_ && IsWindow(control_)) Detach();
+}
+
+void HyperlinkStatic::Detach() {
+  SetWindowLongPtrA(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+  RemovePropA(control_, kLinkProperty);
 }
 
 void HyperlinkStatic::Attach(HWND control) {
@@ -113,6 +115,13 @@ LRESULT HyperlinkStatic::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return TRUE;
       }
       break;
+    case WM_NCDESTROY: {
+      // The control goes before this object: it leaves as it came.
+      const HWND control = control_;
+      Detach();
+      control_ = nullptr;
+      return CallWindowProcA(original_, control, message, wParam, lParam);
+    }
     case WM_LBUTTONDOWN: return 0;
     case WM_LBUTTONUP:
       SetHover(false);

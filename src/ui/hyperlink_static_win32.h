@@ -27,6 +27,7 @@ class HyperlinkStatic {
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void SetHover(bool hover);
+  void Detach();
 
   HWND control_ = nullptr;
   WNDPROC original_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "package/package_format.h"
 #include "platform/ini.h"
@@ -310,9 +311,10 @@ void PackagesPage::ShowContextMenu(LPARAM where) {
 void PackagesPage::AcceptDrop(HDROP drop) {
   // The length first: a path longer than the system's buffers is refused, not cut short.
   const UINT length = DragQueryFileA(drop, 0, nullptr, 0);
-  std::string path(length, '\0');
-  if (length > 0) DragQueryFileA(drop, 0, path.data(), length + 1);
+  std::vector<char> buffer(length + 1, '\0');
+  if (length > 0) DragQueryFileA(drop, 0, buffer.data(), length + 1);
   DragFinish(drop);
+  const std::string path(buffer.data());
   if (path.empty()) return;
   AcceptDroppedFile(services_.library, list_, path, [this](const std::string& file) {
     return services_.host.LoadPackageFile(file);
