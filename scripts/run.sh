@@ -35,8 +35,7 @@ fi
 echo "run: slots whose icon changed (category, name, before, after):"
 sandbox_currents | awk -F'\t' 'NR == FNR { was[$1 FS $2] = $3; next }
                        was[$1 FS $2] != $3 { print $1 "\t" $2 "\t" was[$1 FS $2] "\t" $3; n++ }
-                       END { print "run: " n + 0 " slots changed" }' <(printf '%s\n' "$before") - |
-  iconv -f CP1252 -t UTF-8  # slot names are the program's own code page 1252 texts
+                       END { print "run: " n + 0 " slots changed" }' <(printf '%s\n' "$before") -
 
 if [ "$mode" = display ]; then
   echo "run: opening the main window (close it to end)"

@@ -272,4 +272,33 @@ std::string JoinLines(std::string_view text) {
   return line;
 }
 
+bool IsIconFileName(std::string_view name) {
+  return EndsWithIgnoreCase(name, ".ico") || EndsWithIgnoreCase(name, ".cur") ||
+         EndsWithIgnoreCase(name, ".ani");
+}
+
+std::vector<std::string> OwnIconFiles(IniStore& ini, const std::string& packageFile) {
+  const std::string folder = FolderOf(packageFile);
+  std::vector<std::string> sections;
+  for (Category c : kPackageCategories) sections.emplace_back(CategorySection(c));
+  sections.emplace_back(kCustomIconsSection);
+  std::vector<std::string> named;
+  for (const std::string& section : sections) {
+    for (const std::string& key : ReadSectionKeys(ini, packageFile, section)) {
+      std::string value;
+      if (!ReadIniValue(ini, section, key, value, packageFile)) continue;
+      const PackageIconRef ref = ResolvePackageValue(value, folder, PathContext{});
+      const std::string_view inFolder = std::string_view(ref.path).substr(folder.size());
+      const bool ownFile = ref.insidePackage && ref.fitsPathBuffer &&
+                           inFolder.find_first_of("\\/") == std::string_view::npos;
+      const bool iconFile = IsIconFileName(inFolder) || EndsWithIgnoreCase(inFolder, ".icl");
+      const bool listed = std::any_of(named.begin(), named.end(), [&](const std::string& file) {
+        return EqualsIgnoreCase(file, ref.path);
+      });
+      if (ownFile && iconFile && !listed) named.push_back(ref.path);
+    }
+  }
+  return named;
+}
+
 }  // namespace gd

@@ -60,6 +60,13 @@ PackageIconRef ResolvePackageValue(std::string_view value, std::string_view pack
 // resolve it.
 bool StaysInsideFolder(std::string_view relativePath);
 
+// ".ico", ".cur" or ".ani", case ignored.
+bool IsIconFileName(std::string_view name);
+// The icon files the package names directly in its own folder: its icon library, icons and
+// cursors, each once. Nothing in a subfolder (in the Themes directory that would be another
+// package's) and nothing outside.
+std::vector<std::string> OwnIconFiles(IniStore& ini, const std::string& packageFile);
+
 // How a save stores the icons: the "Save Mode" setting, where a missing value reads as 10.
 enum class SaveMode {
   IconLibrary,    // one ".icl" for all icons, named cursor files

@@ -64,11 +64,6 @@ void AddShortcutTargets(LibrarySystem& system, std::vector<std::string>& package
   }
 }
 
-bool IsIconFileName(std::string_view name) {
-  return EndsWithIgnoreCase(name, ".ico") || EndsWithIgnoreCase(name, ".cur") ||
-         EndsWithIgnoreCase(name, ".ani");
-}
-
 // The folder may go as a whole only when it is a folder below Themes (never Themes itself or
 // a way out of it) and no other package lives in it or below it.
 bool OwnsItsFolder(LibrarySystem& system, const std::string& packageFile) {
@@ -83,34 +78,10 @@ bool OwnsItsFolder(LibrarySystem& system, const std::string& packageFile) {
   });
 }
 
-// The icon files the package names directly in its own folder: its icon library, icons and
-// cursors. Nothing in a subfolder (in the Themes directory that would be another package's)
-// and nothing outside.
-std::vector<std::string> NamedIconFiles(LibrarySystem& system, const std::string& packageFile) {
-  const std::string folder = FolderOf(packageFile);
-  std::vector<std::string> sections;
-  for (Category c : kPackageCategories) sections.emplace_back(CategorySection(c));
-  sections.emplace_back(kCustomIconsSection);
-  std::vector<std::string> named;
-  for (const std::string& section : sections) {
-    for (const std::string& key : ReadSectionKeys(system.ini, packageFile, section)) {
-      std::string value;
-      if (!ReadIniValue(system.ini, section, key, value, packageFile)) continue;
-      const PackageIconRef ref = ResolvePackageValue(value, folder, PathContext{});
-      const std::string_view inFolder = std::string_view(ref.path).substr(folder.size());
-      const bool ownFile = ref.insidePackage && ref.fitsPathBuffer &&
-                           inFolder.find_first_of("\\/") == std::string_view::npos;
-      const bool iconFile = IsIconFileName(inFolder) || EndsWithIgnoreCase(inFolder, ".icl");
-      if (ownFile && iconFile && !Listed(named, ref.path)) named.push_back(ref.path);
-    }
-  }
-  return named;
-}
-
 // False when the package file itself could not be removed; icon files that stay behind do
 // no harm once the package is gone.
 bool DeleteOwnFiles(LibrarySystem& system, const std::string& packageFile) {
-  for (const std::string& file : NamedIconFiles(system, packageFile)) {
+  for (const std::string& file : OwnIconFiles(system.ini, packageFile)) {
     system.files.RemoveFile(file);
   }
   if (!system.files.RemoveFile(packageFile)) return false;

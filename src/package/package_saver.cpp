@@ -10,6 +10,7 @@
 #include "package/package_format.h"
 #include "package/slot_aliases.h"
 #include "platform/program_identity.h"
+#include "platform/prompt.h"
 #include "platform/text_case.h"
 
 namespace gd {
@@ -113,21 +114,35 @@ class PackageWriter {
     for (Category category : kPackageCategories) {
       for (CatalogueEntry& entry : catalogue_.Entries(category)) {
         if (IsSkipped(category, *entry.slot, view(), catalogue_.system().shell)) continue;
+        if (IntoLibrary(category) && !host_.CanGatherIcon(LibraryReference(*entry.slot))) continue;
         WriteSlot(category, entry.name, *entry.slot);
       }
     }
   }
 
-  void WriteLibrary() {
-    if (references_.empty()) return;
-    if (host_.BuildIconLibrary(IconLibraryPath(location_.packagePath), references_)) return;
-    Prompt& prompt = catalogue_.system().prompt;
-    Ask(prompt, kLibrarySaveErrorText, PromptIcon::Exclamation, PromptButtons::Ok);
-    Ask(prompt, kLibraryWriteErrorText, PromptIcon::Exclamation, PromptButtons::Ok);
+  // False, after telling the user once, when the library could not be written: the entries
+  // written then name a library that is not there.
+  bool WriteLibrary() {
+    if (references_.empty()) return true;
+    if (host_.BuildIconLibrary(IconLibraryPath(location_.packagePath), references_)) return true;
+    Ask(catalogue_.system().prompt, kLibraryWriteErrorText, PromptIcon::None, PromptButtons::Ok);
+    return false;
+  }
+
+  // Takes back what this save wrote into a folder that already existed.
+  void RemoveWritten() {
+    for (const std::string& file : written_) host_.RemoveFile(file);
+    host_.RemoveFile(location_.packagePath);
   }
 
  private:
   CatalogueView view() const { return catalogue_.inputs().view; }
+  bool IntoLibrary(Category category) const {
+    return category != Category::Cursors && names_.mode() == SaveMode::IconLibrary;
+  }
+  static std::string LibraryReference(const IconSlot& slot) {
+    return MakeIconRef(slot.iconPath, slot.iconIndex < 0 ? slot.defaultIndex : slot.iconIndex);
+  }
 
   void WriteSlot(Category category, const std::string& listName, IconSlot& slot) {
     std::string name = listName;
@@ -135,7 +150,7 @@ class PackageWriter {
     const bool cursor = category == Category::Cursors;
     const std::string value =
         cursor ? names_.NextCursorValue(name, slot.iconPath) : names_.NextIconValue(name);
-    const bool intoLibrary = !cursor && names_.mode() == SaveMode::IconLibrary;
+    const bool intoLibrary = IntoLibrary(category);
     std::optional<std::string> destination;
     if (!intoLibrary) {
       destination = CompanionFilePath(location_.packageFolder, value);
@@ -147,12 +162,12 @@ class PackageWriter {
         std::string(added ? kCustomIconsSection : CategorySection(category)),
         added ? slot.fileType : name, value);
     if (intoLibrary) {
-      const int index = slot.iconIndex < 0 ? slot.defaultIndex : slot.iconIndex;
       // The library builder takes the newest reference from the head of the list.
-      references_.insert(references_.begin(), MakeIconRef(slot.iconPath, index));
+      references_.insert(references_.begin(), LibraryReference(slot));
       return;
     }
     if (slot.iconIndex < 0) slot.iconIndex = slot.defaultIndex;
+    written_.push_back(*destination);
     host_.ConvertToIconFile(slot.iconPath, slot.iconIndex, *destination);
   }
 
@@ -161,26 +176,92 @@ class PackageWriter {
   const SaveLocation& location_;
   CompanionNames names_;
   std::vector<std::string> references_;
+  std::vector<std::string> written_;
 };
 
-// Copies the package built in the scratch folder over the package it replaces, loads it from
-// there and removes the scratch folder. Files of the old package that the new one does not
-// have stay; a scratch folder whose files did not all arrive is kept, so nothing is lost.
+// The files of `from` go over the package in `to`, the package file last. Every file they
+// replace is first kept in `backup`; when a copy fails the kept files go back, the files that
+// were new go again, and the name of the file that failed is given.
+std::optional<std::string> CopyOver(SaveHost& host, const std::string& from, const std::string& to,
+                                    const std::string& backup, const std::string& packageName) {
+  std::vector<std::string> names;
+  for (const std::string& name : host.ListFiles(from)) {
+    if (name.find_first_of("\\/") == std::string::npos && StaysInsideFolder(name)) {
+      names.push_back(name);
+    }
+  }
+  std::stable_partition(names.begin(), names.end(),
+                        [&](const std::string& name) { return !EqualsIgnoreCase(name, packageName); });
+  const std::vector<std::string> existing = host.ListFiles(to);
+  const auto exists = [&](const std::string& name) {
+    return std::any_of(existing.begin(), existing.end(),
+                       [&](const std::string& file) { return EqualsIgnoreCase(file, name); });
+  };
+  host.CreateFolder(backup);
+  for (const std::string& name : names) {
+    if (exists(name) && !host.CopyFileOver(to + "\\" + name, backup + "\\" + name)) return name;
+  }
+  for (std::size_t done = 0; done < names.size(); ++done) {
+    if (host.CopyFileOver(from + "\\" + names[done], to + "\\" + names[done])) continue;
+    for (std::size_t back = 0; back < done; ++back) {
+      const std::string& name = names[back];
+      if (exists(name)) {
+        host.CopyFileOver(backup + "\\" + name, to + "\\" + name);
+      } else {
+        host.RemoveFile(to + "\\" + name);
+      }
+    }
+    return names[done];
+  }
+  return std::nullopt;
+}
+
+// Puts the package built in the scratch folder in place of the package it replaces, loads it
+// from there and removes the scratch folder. Files of the old package that the new one does
+// not have stay. When a file cannot be copied the old package stays as it was, the new one
+// stays in the scratch folder, and the user is told.
 void PutInPlace(SlotCatalogue& catalogue, EditState& state, CatalogueEvents& events, SaveHost& host,
                 const SaveLocation& location) {
-  catalogue.ClearPackageCategories();
+  const std::string backup = location.packageFolder + std::string(kScratchMark);
   host.CreateFolder(location.finalFolder);
-  bool allCopied = true;
-  for (const std::string& name : host.ListFiles(location.packageFolder)) {
-    if (name.find_first_of("\\/") != std::string::npos || !StaysInsideFolder(name)) continue;
-    allCopied = host.CopyFileOver(location.packageFolder + "\\" + name,
-                                  location.finalFolder + "\\" + name) &&
-                allCopied;
+  const std::string packageName = FileName(location.packagePath);
+  if (const auto failed =
+          CopyOver(host, location.packageFolder, location.finalFolder, backup, packageName)) {
+    host.DeleteFolderTree(backup);
+    Ask(catalogue.system().prompt,
+        WithText(kNotPutInPlaceMessage, *failed) + location.packageFolder,
+        PromptIcon::Exclamation, PromptButtons::Ok);
+    return;
   }
-  state.packageFile = location.finalFolder + "\\" + FileName(location.packagePath);
+  host.DeleteFolderTree(backup);
+  catalogue.ClearPackageCategories();
+  state.packageFile = location.finalFolder + "\\" + packageName;
   host.ReloadPackage(state.packageFile);
-  if (allCopied) host.DeleteFolderTree(location.packageFolder);
+  host.DeleteFolderTree(location.packageFolder);
   events.RecentPackageAdded(state.packageFile);
+}
+
+// Before a replacing save: what an earlier, unfinished save kept is deleted only when the
+// user agrees, and a folder under Themes that holds some other package is replaced only when
+// the user agrees. False when the save should not go on.
+bool MayReplace(SlotCatalogue& catalogue, SaveHost& host, const SaveLocation& location,
+                const std::string& target) {
+  Prompt& prompt = catalogue.system().prompt;
+  if (!host.ListFiles(location.packageFolder).empty()) {
+    if (Ask(prompt, WithText(kLeftoverScratchQuestion, location.packageFolder),
+            PromptIcon::Question, PromptButtons::YesNo) != PromptAnswer::Yes) {
+      return false;
+    }
+  }
+  host.DeleteFolderTree(location.packageFolder);
+  if (EqualsIgnoreCase(FolderOf(target), location.finalFolder + "\\")) return true;
+  const std::vector<std::string> there = host.ListFiles(location.finalFolder);
+  const bool otherPackage = std::any_of(there.begin(), there.end(), [](const std::string& name) {
+    return EndsWithIgnoreCase(name, kPackageExtension);
+  });
+  return !otherPackage ||
+         Ask(prompt, WithText(kReplaceOtherPackageQuestion, location.finalFolder),
+             PromptIcon::Question, PromptButtons::YesNo) == PromptAnswer::Yes;
 }
 
 }  // namespace
@@ -224,10 +305,7 @@ void SavePackage(SlotCatalogue& catalogue, EditState& state, CatalogueEvents& ev
   const SaveMode mode = SaveModeFromSetting(settings.Number(Flag::SaveMode));
 
   const SaveLocation location = PlanSaveLocation(target->path, target->replaces, state.appPath);
-  if (!location.finalFolder.empty()) {
-    // What an earlier save left behind there is no part of this package.
-    host.DeleteFolderTree(location.packageFolder);
-  }
+  if (target->replaces && !MayReplace(catalogue, host, location, target->path)) return;
   if (!location.newFolder.empty()) host.CreateFolder(location.newFolder);
 
   const std::string& packagePath = location.packagePath;
@@ -245,7 +323,15 @@ void SavePackage(SlotCatalogue& catalogue, EditState& state, CatalogueEvents& ev
 
   PackageWriter writer(catalogue, host, location, mode);
   writer.WriteSlots();
-  writer.WriteLibrary();
+  if (!writer.WriteLibrary()) {
+    // Nothing half-written stays: a replaced package keeps its old files untouched.
+    if (!location.newFolder.empty()) {
+      host.DeleteFolderTree(location.newFolder);
+    } else {
+      writer.RemoveWritten();
+    }
+    return;
+  }
 
   if (target->replaces) {
     PutInPlace(catalogue, state, events, host, location);

@@ -26,6 +26,7 @@ class SaveHost {
   virtual bool CreateFolder(const std::string& folder) = 0;
   // Copies a file, replacing one of the same name.
   virtual bool CopyFileOver(const std::string& from, const std::string& to) = 0;
+  virtual bool RemoveFile(const std::string& path) = 0;
   // The names (without folder) of the files directly in a folder.
   virtual std::vector<std::string> ListFiles(const std::string& folder) = 0;
   virtual void DeleteFolderTree(const std::string& folder) = 0;
@@ -34,6 +35,9 @@ class SaveHost {
   // Writes the icon at `index` of `source` as an icon file; icon and cursor files are copied.
   virtual bool ConvertToIconFile(const std::string& source, int index,
                                  const std::string& destination) = 0;
+  // Whether the library builder can read the icon a reference names: only such references
+  // may take a number in the library, or every later entry would name the wrong icon.
+  virtual bool CanGatherIcon(const std::string& reference) = 0;
   // Gathers the referenced icons (newest reference first) into an icon library; false when
   // the library file could not be written.
   virtual bool BuildIconLibrary(const std::string& libraryPath,
@@ -43,6 +47,18 @@ class SaveHost {
 };
 
 inline constexpr char kLibraryWriteErrorText[] = "Error writing library file.";
+// With the folder a save left behind.
+inline constexpr char kLeftoverScratchQuestion[] =
+    "An earlier save of this package did not finish. Its files were kept in:\n\n%s\n\nDelete "
+    "them and save the package again?";
+// With the folder that holds another package.
+inline constexpr char kReplaceOtherPackageQuestion[] =
+    "The folder\n\n%s\n\nalready holds another icon package, which the saved package would "
+    "replace. Replace it?";
+// With the file that could not be copied; the folder that keeps the new package follows.
+inline constexpr char kNotPutInPlaceMessage[] =
+    "The saved package could not be put in place: %s could not be copied.\n\nThe package that "
+    "was there is unchanged. The new one is kept in:\n\n";
 
 // Where one save writes.
 struct SaveLocation {

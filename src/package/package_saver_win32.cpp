@@ -62,6 +62,8 @@ bool Win32SaveHost::CopyFileOver(const std::string& from, const std::string& to)
   return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
 }
 
+bool Win32SaveHost::RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+
 std::vector<std::string> Win32SaveHost::ListFiles(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found{};
@@ -84,6 +86,11 @@ void Win32SaveHost::ReloadPackage(const std::string& packageFile) {
 bool Win32SaveHost::ConvertToIconFile(const std::string& source, int index,
                                       const std::string& destination) {
   return gd::ConvertToIconFile(source, index, destination);
+}
+
+bool Win32SaveHost::CanGatherIcon(const std::string& reference) {
+  // The builder's own reading, so that the library and the package file count alike.
+  return !CollectLibraryGroups("check.icl", {reference}, paths_).empty();
 }
 
 bool Win32SaveHost::BuildIconLibrary(const std::string& libraryPath,

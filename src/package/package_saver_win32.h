@@ -33,11 +33,13 @@ class Win32SaveHost final : public SaveHost {
   void ShowWaitCursor() override;
   bool CreateFolder(const std::string& folder) override;
   bool CopyFileOver(const std::string& from, const std::string& to) override;
+  bool RemoveFile(const std::string& path) override;
   std::vector<std::string> ListFiles(const std::string& folder) override;
   void DeleteFolderTree(const std::string& folder) override;
   void ReloadPackage(const std::string& packageFile) override;
   bool ConvertToIconFile(const std::string& source, int index,
                          const std::string& destination) override;
+  bool CanGatherIcon(const std::string& reference) override;
   bool BuildIconLibrary(const std::string& libraryPath,
                         const std::vector<std::string>& references) override;
   std::tm Today() override;

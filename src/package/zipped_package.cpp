@@ -1,10 +1,12 @@
 // Installing a zipped package into its folder under Themes, and packing one into an archive.
 #include "package/zipped_package.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "package/package_format.h"
 #include "platform/path_text.h"
+#include "platform/text_case.h"
 
 namespace gd {
 
@@ -41,21 +43,33 @@ std::string ProposedArchiveName(std::string_view packageFile) {
   return FileTitle(packageFile) + ".gd";
 }
 
-bool PackPackageFolder(const std::string& packageFile, const std::string& archive,
-                       ArchiveTool& tool, PackageFiles& files) {
-  // Without a folder the pattern would pack whatever the current directory holds.
+bool PackPackageFiles(const std::string& packageFile, const std::string& archive,
+                      ArchiveTool& tool, PackageFiles& files, IniStore& ini) {
   const std::string folder = PackageDirectory(packageFile);
   if (folder.empty() || archive.empty()) return false;
-  // The library adds to an archive that exists; the user asked for a new one.
+  std::vector<std::string> wanted{FileName(packageFile)};
+  for (const std::string& file : OwnIconFiles(ini, packageFile)) wanted.push_back(FileName(file));
+  // Only what is there: a package may name a file it lost, which the archive cannot hold.
+  const std::vector<PackageFiles::Entry> present = files.ListFolder(RemoveTrailingBackslash(folder));
+  std::vector<std::string> names;
+  for (const std::string& name : wanted) {
+    const bool there = std::any_of(present.begin(), present.end(), [&](const auto& entry) {
+      return !entry.folder && EqualsIgnoreCase(entry.name, name);
+    });
+    if (there) names.push_back(name);
+  }
+  if (names.empty()) return false;
+  // The archive is made anew; an old one of that name must not lend it entries.
   files.RemoveFile(archive);
-  return tool.Zip(archive, folder + "*.*");
+  return tool.Zip(archive, RemoveTrailingBackslash(folder), names);
 }
 
 bool SaveZippedPackage(const std::string& packageFile, const std::string& themesDir,
-                       ArchiveNameChooser& chooser, ArchiveTool& tool, PackageFiles& files) {
+                       ArchiveNameChooser& chooser, ArchiveTool& tool, PackageFiles& files,
+                       IniStore& ini) {
   const std::optional<std::string> archive =
       chooser.ChooseArchiveName(themesDir, ProposedArchiveName(packageFile));
-  return archive && PackPackageFolder(packageFile, *archive, tool, files);
+  return archive && PackPackageFiles(packageFile, *archive, tool, files, ini);
 }
 
 }  // namespace gd

@@ -5,8 +5,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "package/package_host.h"
+#include "platform/ini.h"
 #include "platform/shell_queries.h"
 
 namespace gd {
@@ -17,8 +19,9 @@ class ArchiveTool {
   virtual ~ArchiveTool() = default;
   // Every file of the archive into `destination`, creating it; true on success.
   virtual bool Unzip(const std::string& archive, const std::string& destination) = 0;
-  // Every file of the folder that `source` ("<folder>\*.*") names, stored relative to it.
-  virtual bool Zip(const std::string& archive, const std::string& source) = 0;
+  // Exactly the named files of `folder` into a new archive, each under its name.
+  virtual bool Zip(const std::string& archive, const std::string& folder,
+                   const std::vector<std::string>& names) = 0;
 };
 
 // Asks for the name of the archive to write: the platform's save dialog in the program, a
@@ -49,15 +52,17 @@ std::optional<std::string> FindInstalledPackageFile(ShellQueries& shell,
 // The archive name the save dialog proposes: the package file's title followed by ".gd".
 std::string ProposedArchiveName(std::string_view packageFile);
 
-// Deletes any file named `archive` and packs every file of the package's folder into it,
-// names relative to that folder. False when the package file names no folder or the packing
-// failed.
-bool PackPackageFolder(const std::string& packageFile, const std::string& archive,
-                       ArchiveTool& tool, PackageFiles& files);
+// Packs exactly the package: its file and the icon files it names in its own folder that are
+// there. Other packages and files that share the folder (a package directly in Themes, or one
+// kept among a user's files) stay out. False when the package file names no folder or the
+// packing failed.
+bool PackPackageFiles(const std::string& packageFile, const std::string& archive,
+                      ArchiveTool& tool, PackageFiles& files, IniStore& ini);
 
 // Asks for an archive name (starting in `themesDir`, proposing the package's title) and packs
-// the package's folder into it. False when the user cancelled or the packing failed.
+// the package into it. False when the user cancelled or the packing failed.
 bool SaveZippedPackage(const std::string& packageFile, const std::string& themesDir,
-                       ArchiveNameChooser& chooser, ArchiveTool& tool, PackageFiles& files);
+                       ArchiveNameChooser& chooser, ArchiveTool& tool, PackageFiles& files,
+                       IniStore& ini);
 
 }  // namespace gd

@@ -15,8 +15,9 @@ bool ZipLibraryTool::Unzip(const std::string& archive, const std::string& destin
   return UnzipArchive(LibraryPath(), prompt_, archive, destination);
 }
 
-bool ZipLibraryTool::Zip(const std::string& archive, const std::string& source) {
-  return ZipFolder(LibraryPath(), prompt_, archive, source);
+bool ZipLibraryTool::Zip(const std::string& archive, const std::string& folder,
+                         const std::vector<std::string>& names) {
+  return ZipFiles(LibraryPath(), prompt_, archive, folder, names);
 }
 
 std::optional<std::string> SaveArchiveDialog::ChooseArchiveName(const std::string& startFolder,

@@ -15,7 +15,8 @@ class ZipLibraryTool final : public ArchiveTool {
  public:
   ZipLibraryTool(Registry& registry, Prompt& prompt) : registry_(registry), prompt_(prompt) {}
   bool Unzip(const std::string& archive, const std::string& destination) override;
-  bool Zip(const std::string& archive, const std::string& source) override;
+  bool Zip(const std::string& archive, const std::string& folder,
+           const std::vector<std::string>& names) override;
 
  private:
   std::string LibraryPath();

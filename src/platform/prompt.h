@@ -7,7 +7,7 @@
 
 namespace gd {
 
-enum class PromptIcon { Exclamation, Question, Information };
+enum class PromptIcon { Exclamation, Question, Information, None };
 enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 

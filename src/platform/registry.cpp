@@ -30,9 +30,10 @@ std::string Registry::ReadText(RegRoot root, std::string_view key, std::string_v
 
 std::uint32_t Registry::ReadNumber(RegRoot root, std::string_view key, std::string_view name) {
   std::array<std::uint8_t, 4> buffer{};
+  // Four bytes of any type: installations keep flags such as "Attributes" as REG_BINARY.
+  // Anything shorter is no number, and a longer value does not fit the four bytes.
   const auto result = backend_.QueryValue(root, key, name, buffer);
-  if (result.error != regerr::kSuccess || result.type != regtype::kDword ||
-      result.size != buffer.size()) {
+  if (result.error != regerr::kSuccess || result.size != buffer.size()) {
     return kRegNumberSentinel;
   }
   return std::uint32_t{buffer[0]} | std::uint32_t{buffer[1]} << 8 |

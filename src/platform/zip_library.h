@@ -4,6 +4,7 @@
 #include "platform/prompt.h"
 
 #include <string>
+#include <vector>
 
 namespace gd {
 
@@ -26,10 +27,10 @@ struct UnzipOutcome {
 bool UnzipArchive(const std::string& library_path, Prompt& prompt, const std::string& zip_file,
                   const std::string& destination, UnzipOutcome* outcome = nullptr);
 
-// Packs the files that source names into zip_file. A source ending in "*.*" first makes its
-// folder the process's current directory and packs "*.*" there, so that the names in the
-// archive are relative to that folder. True when the library ran and reported success.
-bool ZipFolder(const std::string& library_path, Prompt& prompt, const std::string& zip_file,
-               const std::string& source);
+// Packs the named files of `folder` (names without a folder of their own) into a new
+// zip_file, replacing any file of that name; each is stored under its name. True when the
+// library ran and reported success for every file.
+bool ZipFiles(const std::string& library_path, Prompt& prompt, const std::string& zip_file,
+              const std::string& folder, const std::vector<std::string>& names);
 
 }  // namespace gd

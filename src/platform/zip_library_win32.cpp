@@ -32,19 +32,6 @@ Function Export(const UniqueModule& module, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module.get(), name)));
 }
 
-// A drive root keeps its backslash: "C:" alone would name the drive's current folder.
-std::string FolderOfPattern(const std::string& source) {
-  std::string folder = source.substr(0, source.size() - 3);
-  if (!folder.empty() && folder.back() == '\\' && !(folder.size() == 3 && folder[1] == ':')) {
-    folder.pop_back();
-  }
-  return folder;
-}
-
-bool EndsWithAllFiles(const std::string& source) {
-  return source.size() >= 3 && source.compare(source.size() - 3, 3, "*.*") == 0;
-}
-
 }  // namespace
 
 bool UnzipArchive(const std::string& library_path, Prompt& prompt, const std::string& zip_file,
@@ -73,19 +60,22 @@ bool UnzipArchive(const std::string& library_path, Prompt& prompt, const std::st
   return ok;
 }
 
-bool ZipFolder(const std::string& library_path, Prompt& prompt, const std::string& zip_file,
-               const std::string& source) {
+bool ZipFiles(const std::string& library_path, Prompt& prompt, const std::string& zip_file,
+              const std::string& folder, const std::vector<std::string>& names) {
+  if (names.empty()) return false;
   UniqueModule module = LoadZipLibrary(library_path, prompt);
   if (!module) return false;
-  std::string pattern = source;
-  if (EndsWithAllFiles(source)) {
-    const std::string folder = FolderOfPattern(source);
-    if (!folder.empty()) SetCurrentDirectoryA(folder.c_str());
-    pattern = "*.*";
-  }
   auto zip = Export<VfzipZipFilesFn>(module, "ZipFiles");
   if (zip == nullptr) return false;
-  return zip(zip_file.c_str(), pattern.c_str(), 1, 1, 1) == 0;
+  // One file at a time, by its full path, with no recursion: the archive holds exactly these
+  // files, whatever else the folder holds. The first starts the archive afresh.
+  bool first = true;
+  for (const std::string& name : names) {
+    const std::string pattern = folder + "\\" + name;
+    if (zip(zip_file.c_str(), pattern.c_str(), 0, first ? 1 : 0, 1) != 0) return false;
+    first = false;
+  }
+  return true;
 }
 
 }  // namespace gd

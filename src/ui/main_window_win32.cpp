@@ -259,8 +259,9 @@ bool MainWindow::LoadPackage(const std::string& packageFile) {
 
 bool MainWindow::LoadQuietly(const std::string& packageFile) {
   state_.page.packageFile = packageFile;
+  // A load that went through names its package as recent itself; one the user cancelled at
+  // the restriction notice does not.
   const bool loaded = operations_.LoadPackage(state_, *this);
-  if (loaded) settings_.AddRecentPackage(state_.page.packageFile);
   UpdateTitle();
   OfferApplyWhenPending();
   return loaded;

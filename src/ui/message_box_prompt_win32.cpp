@@ -10,6 +10,7 @@ UINT Style(const PromptRequest& request) {
     case PromptIcon::Exclamation: style |= MB_ICONEXCLAMATION; break;
     case PromptIcon::Question: style |= MB_ICONQUESTION; break;
     case PromptIcon::Information: style |= MB_ICONINFORMATION; break;
+    case PromptIcon::None: break;
   }
   switch (request.buttons) {
     case PromptButtons::Ok: style |= MB_OK; break;

@@ -75,6 +75,7 @@ std::uint32_t NoticeFlagsFor(const PromptRequest& request) {
     case PromptIcon::Exclamation: flags |= kNoticeIconExclamation; break;
     case PromptIcon::Question: flags |= kNoticeIconQuestion; break;
     case PromptIcon::Information: flags |= kNoticeIconInformation; break;
+    case PromptIcon::None: break;
   }
   return flags;
 }

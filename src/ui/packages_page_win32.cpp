@@ -243,7 +243,8 @@ void PackagesPage::PackageTheme() {
   }
   RememberingChooser chooser(services_.choosers);
   const bool zipped = SaveZippedPackage(list_.entries[list_.selected], services_.library.themesDir,
-                                        chooser, services_.zipTool, services_.library.files);
+                                        chooser, services_.zipTool, services_.library.files,
+                                        services_.library.ini);
   if (!chooser.chosen) return;  // cancelled
   services_.library.prompt.Ask({WithText(zipped ? kZippedMessage : kZipFailedMessage, *chooser.chosen),
                                 kAppTitle,

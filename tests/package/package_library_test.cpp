@@ -1,6 +1,7 @@
 // The package library over a fake Themes folder: the three sort orders, icon counts and the
 // selection; shortcuts; and what deleting a package removes.
 #include "package/package_library.h"
+#include "package/zipped_package.h"
 #include "package_fixture.h"
 
 namespace gd::package_test {
@@ -112,6 +113,31 @@ TEST_F(LibraryTest, PackagesWithoutAFolderOfTheirOwnLoseOnlyTheirOwnFiles) {
   EXPECT_EQ(files.removedFiles, (Names{kDir + "Gone.lnk", kDir + "Root.icl", kDir + "busy.ani", root,
                                        "D:\\Packs\\red.ico", red, kDir + "Red.lnk", pair}));
   EXPECT_EQ(Titles(list), (Names{"Windows Default Icons", "Two"}));
+}
+
+class RecordingZip final : public ArchiveTool {
+ public:
+  bool Unzip(const std::string&, const std::string&) override { return false; }
+  bool Zip(const std::string&, const std::string& from, const std::vector<std::string>& packed) override {
+    return folder = from, names = packed, true;
+  }
+  std::string folder;
+  Names names;
+};
+
+// A package directly in Themes shares its folder with every other package: zipping it takes
+// its own file and the files it names that are there, nothing more.
+TEST_F(LibraryTest, ZippingPacksThePackageAndTheFilesItNamesAndNothingElse) {
+  const std::string root = kDir + "Root.gdtheme";
+  Write(root, "Desktop Icons", {{"My Computer", "%ThemeDir%Root.icl,0"}, {"Recycle Bin (full)", "%ThemeDir%gone.ico"}});
+  Write(root, "Cursors", {{"Busy", "%ThemeDir%busy.ani"}, {"Text Select", "%ThemeDir%Blue\\beam.cur"}});
+  for (const char* name : {"Root.icl", "busy.ani", "notes.txt", "Blue\\beam.cur"}) shell.files.insert(kDir + name);
+  AddPackage("Blue\\Blue.gdtheme", 3);
+  RecordingZip zip;
+  ASSERT_TRUE(PackPackageFiles(root, "D:\\Root.gd", zip, files, ini));
+  EXPECT_EQ(zip.folder, kThemes);
+  EXPECT_EQ(zip.names, (Names{"Root.gdtheme", "Root.icl", "busy.ani"}));
+  EXPECT_EQ(files.removedFiles, Names{"D:\\Root.gd"}) << "a new archive, not one added to";
 }
 
 }  // namespace

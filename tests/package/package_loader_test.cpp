@@ -45,6 +45,22 @@ TEST_F(LoaderTest, ValuesBecomePathsInThePackageFolderWhateverTheyHold) {
   EXPECT_EQ(Icon(0, "My Computer"), kBlueDir + ",0") << "shorter than the variable";
 }
 
+// A silent load with categories switched off offers to take them all; Cancel loads nothing and
+// leaves the recent list alone, though the start goes on to its OK.
+TEST_F(LoaderTest, CancelAtTheRestrictionNoticeLoadsNothingAndNamesNoRecentPackage) {
+  state.loadAndClose = true;
+  state.include[Index(Category::Files)] = false;
+  notice.answer = {PromptAnswer::Cancel, false};
+  EXPECT_EQ(Load(kBlue), 1);
+  EXPECT_FALSE(Changed(Category::Desktop, "My Computer"));
+  EXPECT_TRUE(events.recent.empty());
+  notice.answer = {PromptAnswer::Yes, false};
+  EXPECT_EQ(Load(kBlue), 1);
+  EXPECT_TRUE(Changed(Category::Desktop, "My Computer") && state.include[Index(Category::Files)]);
+  EXPECT_EQ(events.recent, std::vector<std::string>{kBlue});
+  EXPECT_EQ(notice.shown.size(), 2u);
+}
+
 // Keys name slots as older systems do; the running system and view give the names they stand for.
 TEST_F(LoaderTest, KeysAreReadAsTheRunningSystemAndViewNameTheirSlots) {
   Write(kBlue, "Start Icons", {{"Shut Down", "%ThemeDir%off.ico"}, {"Help", "%ThemeDir%help.ico"}});

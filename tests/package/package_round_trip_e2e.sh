@@ -1,6 +1,7 @@
 #!/bin/bash
 # Packages end to end through gdctl, in a prefix of its own that reports Windows XP: the sample
-# package is applied; the system's present look is saved in each save mode, zipped, installed
+# package is applied; the system's present look is saved in each save mode, zipped, checked
+# from the archive, installed
 # under another application folder's Themes and loaded there, and every slot the load sets
 # must show the same icon images (cursors: the same bytes) as on the saving system.
 #   package_round_trip_e2e.sh WINE_RUN STATE GDCTL VFZIP SAMPLE_GD
@@ -35,6 +36,9 @@ for mode in 0 1 2; do
   saved=$(gd package save "C:\\out\\mode$mode\\Round$mode.gdtheme")
   [ "$saved" = "C:\\out\\mode$mode\\Round$mode\\Round$mode.gdtheme" ] || { fail "mode $mode saved as: $saved"; continue; }
   gd package zip "$saved" "C:\\out\\Round$mode.gd" || fail "mode $mode: zip"
+  # The archive is checked from a scratch copy, entry by entry, not passed unread.
+  checked=$(gd package check "C:\\out\\Round$mode.gd" | grep -c $'\tok$')
+  [ "$checked" -ge 40 ] || fail "mode $mode: checking the archive passed $checked entries"
   # Installed under another application folder, as on another machine.
   run reg add "$install_key" /v Path /d 'C:\Other' /f >/dev/null
   loaded=$(gd package install "C:\\out\\Round$mode.gd")

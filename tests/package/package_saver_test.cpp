@@ -22,6 +22,8 @@ class MemoryDisk final : public IniStore, public SaveHost {
   std::optional<std::string> chosen;  // what the save-file dialog answers
   Names infoShown, reloaded, references;
   std::string failingCopy;  // the file name whose copy fails
+  std::set<std::string> unreadable;  // references the library builder cannot read
+  bool libraryFails = false;
   int throwAtConvert = 0;   // the conversion during which the program dies
   int converts = 0;
 
@@ -60,6 +62,7 @@ class MemoryDisk final : public IniStore, public SaveHost {
     files.insert_or_assign(FoldCase(to), File{to, At(from).bytes, At(from).ini});
     return true;
   }
+  bool RemoveFile(const std::string& path) override { return files.erase(FoldCase(path)) > 0; }
   std::vector<std::string> ListFiles(const std::string& folder) override { const auto names = FilesIn(folder); return {names.begin(), names.end()}; }
   void DeleteFolderTree(const std::string& folder) override {
     std::erase_if(files, [&](const auto& file) { return file.first.starts_with(FoldCase(folder) + "\\"); });
@@ -70,10 +73,11 @@ class MemoryDisk final : public IniStore, public SaveHost {
     At(destination).bytes = "icon " + MakeIconRef(source, index);
     return true;
   }
+  bool CanGatherIcon(const std::string& reference) override { return !unreadable.count(reference); }
   bool BuildIconLibrary(const std::string& library, const std::vector<std::string>& refs) override {
     references = refs;
-    At(library).bytes = "library";
-    return true;
+    if (!libraryFails) At(library).bytes = "library";
+    return !libraryFails;
   }
   std::tm Today() override { std::tm date{}; date.tm_mday = 5; date.tm_mon = 2; date.tm_year = 102; return date; }
 };
@@ -114,6 +118,8 @@ class PackageSaverTest : public PackageTest {
 TEST_F(PackageSaverTest, LocalUpdateLibrarySaveNamesItsEntriesAndBuildsTheLibrary) {
   Make(CatalogueView::LocalUpdate, 0);
   Add(Category::Desktop, "My Computer", kShell32, 15, false);
+  Add(Category::Desktop, "Unreadable", kShell32, 16, false);  // the system counts it, our reader not
+  disk.unreadable.insert(kShell32 + ",16");
   Add(Category::Desktop, "My Network Places", kShell32, 17, false);
   Add(Category::Start, "Turn Off Computer...", kShell32, 27, false);
   Add(Category::Cursors, "Normal Select", kArrow, 0, false);
@@ -126,7 +132,8 @@ TEST_F(PackageSaverTest, LocalUpdateLibrarySaveNamesItsEntriesAndBuildsTheLibrar
   EXPECT_EQ(disk.Section(file, "Start Icons"), "Shut Down=%ThemeDir%Blue.icl,2");
   EXPECT_EQ(disk.Section(file, "Cursors"), "Normal Select=%ThemeDir%Blue Normal Select.ani");
   EXPECT_EQ(disk.Bytes("C:\\Packs\\Blue\\Blue Normal Select.ani"), "icon " + kArrow + ",0");
-  // The library builder takes the newest reference first.
+  // The library builder takes the newest reference first; each number names the icon its entry
+  // says, since a reference the builder would drop takes no number.
   EXPECT_EQ(disk.references, (Names{kShell32 + ",27", kShell32 + ",17", kShell32 + ",15"}));
   EXPECT_EQ(disk.infoShown, Names{file}) << "a missing \"Package Info\" setting means on";
 }
@@ -201,12 +208,53 @@ TEST_F(ReplacingSaveTest, AFailureHalfWayLeavesTheOldPackageIntact) {
   EXPECT_EQ(disk.FilesIn(folder), (std::set<std::string>{"Blue.gdtheme", "Blue.icl", "Blue Icon 01.ico"}));
   EXPECT_EQ(disk.Bytes(folder + "\\Blue Icon 01.ico"), "old icon");
   EXPECT_EQ(disk.Section(file, "Desktop Icons"), "Old Slot=%ThemeDir%Blue.icl,0");
-  // A copy that fails keeps the old file of that name and the scratch folder with the new one.
+  // The next save asks before it deletes what the failed one kept; No leaves everything.
   disk.throwAtConvert = 0;
-  disk.failingCopy = "Blue Icon 01.ico";
+  prompt = test::ScriptedPrompt({PromptAnswer::Yes, PromptAnswer::No});
+  Save();
+  EXPECT_EQ(prompt.requests.back().text.substr(0, 43), "An earlier save of this package did not fin");
+  EXPECT_FALSE(disk.FilesIn(kThemes + "\\Blue~").empty());
+  // A copy that fails after others went through puts them back: the old package stays whole
+  // and usable, the new one waits in the scratch folder, and the user is told.
+  prompt = test::ScriptedPrompt({}, PromptAnswer::Yes);
+  disk.failingCopy = "Blue Icon 03.ico";
   Save();
   EXPECT_EQ(disk.Bytes(folder + "\\Blue Icon 01.ico"), "old icon");
+  EXPECT_EQ(disk.Bytes(folder + "\\Blue Icon 02.ico"), "(none)");
+  EXPECT_EQ(disk.Section(file, "Desktop Icons"), "Old Slot=%ThemeDir%Blue.icl,0");
   EXPECT_EQ(disk.Bytes(kThemes + "\\Blue~\\Blue Icon 01.ico"), "icon " + kShell32 + ",15");
+  EXPECT_EQ(prompt.requests.back().text.substr(0, 74),
+            "The saved package could not be put in place: Blue Icon 03.ico could not be");
+  EXPECT_TRUE(disk.reloaded.empty());
+}
+
+TEST_F(ReplacingSaveTest, ALibraryThatCannotBeWrittenLeavesNothingHalfWrittenAndIsToldOnce) {
+  Make(CatalogueView::PackageBuilder, 0);
+  Add(Category::Desktop, "My Computer", kShell32, 15);
+  disk.libraryFails = true;
+  Save();
+  ASSERT_EQ(prompt.requests.size(), 2u);
+  EXPECT_EQ(prompt.requests[1].text, "Error writing library file.");
+  EXPECT_EQ(prompt.requests[1].icon, PromptIcon::None);
+  EXPECT_EQ(disk.FilesIn(folder), (std::set<std::string>{"Blue.gdtheme", "Blue.icl", "Blue Icon 01.ico"}));
+  EXPECT_EQ(disk.Section(file, "Desktop Icons"), "Old Slot=%ThemeDir%Blue.icl,0");
+  EXPECT_TRUE(disk.FilesIn(kThemes + "\\Blue~").empty() && disk.reloaded.empty());
+  // A new package whose library failed leaves no package behind either.
+  Save("C:\\Packs\\Red.gdtheme");
+  EXPECT_TRUE(disk.FilesIn("C:\\Packs\\Red").empty());
+}
+
+// Save As onto a package kept elsewhere ends under Themes, in a folder of the same name that
+// may hold an unrelated package: that one is replaced only when the user says so.
+TEST_F(ReplacingSaveTest, SavingAPackageFromElsewhereAsksBeforeReplacingAnotherInThemes) {
+  const std::string elsewhere = "D:\\Mine\\Blue\\Other.gdtheme";
+  disk.WriteString(elsewhere, "Package Info", "Author", "Me");
+  shell.files.insert(elsewhere);
+  prompt = test::ScriptedPrompt({PromptAnswer::No});
+  Save(elsewhere);
+  EXPECT_EQ(prompt.requests.back().text.substr(0, 11), "The folder\n");
+  EXPECT_EQ(disk.FilesIn(folder), (std::set<std::string>{"Blue.gdtheme", "Blue.icl", "Blue Icon 01.ico"}));
+  EXPECT_EQ(disk.FilesIn(kThemes + "\\Blue~").size(), 0u) << "nothing written";
 }
 
 }  // namespace

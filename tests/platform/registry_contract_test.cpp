@@ -74,7 +74,8 @@ TYPED_TEST(RegistryContract, TypesSizesAndTheTextBuffer) {
   for (auto [name, type, data] : {std::tuple<const char*, std::uint32_t, Data>{"Dword", 4, {0, 0, 0, 0}},
                                   {"Text4", 1, {'a', 'b', 'c', 0}}, {"Short", 3, {1, 2}}, {"Long", 3, Data(8, 1)},
                                   {"Expand", 2, {'%', 'S', '%', 0}}, {"Embedded", 1, {'a', 'b', 0, 'c', 'd', 0}},
-                                  {"Binary", 3, {1, 0, 0, 0}}, {"TooBig", 3, Data(150, 0x7F)}}) {
+                                  {"Binary", 3, {1, 0, 0, 0}}, {"TooBig", 3, Data(150, 0x7F)},
+                                  {"NoZero", 1, {'a', 'b', 'c'}}}) {
     this->store.PutRaw(name, type, data);
   }
   const auto text = [&](const char* name) { return this->reg.ReadText(kUser, this->store.key, name); };
@@ -87,7 +88,9 @@ TYPED_TEST(RegistryContract, TypesSizesAndTheTextBuffer) {
   EXPECT_EQ(text("Dword"), "ERROR");
   EXPECT_EQ(text("Expand"), "%S%") << "read as stored";
   EXPECT_EQ(text("Embedded"), "ab");
-  EXPECT_EQ(number("Text4"), 10u) << "four bytes, but text";
+  EXPECT_EQ(text("NoZero"), "abc") << "stored without its terminating zero";
+  EXPECT_EQ(number("Text4"), 0x00636261u) << "four bytes of any type";
+  EXPECT_EQ(number("Binary"), 1u) << "as installations keep \"Attributes\"";
   EXPECT_EQ(number("Short"), 10u);
   EXPECT_EQ(number("Long"), 10u);
   EXPECT_EQ(firstByte("Binary"), 1);

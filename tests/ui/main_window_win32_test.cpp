@@ -31,8 +31,10 @@ class RecordingOperations final : public PageOperations {
   bool loadSucceeds = true, changesSlots = false;  // load and restore leave changes to apply
   Calls calls;
   AppState seen;
-  bool LoadPackage(AppState& state, CatalogueEvents&) override {
-    return Record("load " + state.page.packageFile, state), loadSucceeds;
+  bool LoadPackage(AppState& state, CatalogueEvents& events) override {
+    Record("load " + state.page.packageFile, state);
+    if (loadSucceeds) events.RecentPackageAdded(state.page.packageFile);
+    return loadSucceeds;
   }
   void RestoreAllIcons(AppState& state, CatalogueEvents&, bool quiet) override {
     Record(quiet ? "restore icons" : "ask and restore icons", state);
@@ -57,7 +59,7 @@ class RecordingOperations final : public PageOperations {
 class NoArchives final : public ArchiveTool {
  public:
   bool Unzip(const std::string&, const std::string&) override { return false; }
-  bool Zip(const std::string&, const std::string&) override { return false; }
+  bool Zip(const std::string&, const std::string&, const std::vector<std::string>&) override { return false; }
 };
 class NoChoices final : public FileChoosers {
  public:

@@ -3,10 +3,12 @@
 #include "gdctl/package_commands_win32.h"
 
 #include <map>
+#include <optional>
 
 #include "settings/settings_store.h"
 #include "catalogue/slot_listing.h"
 #include "gdctl/console_package_host_win32.h"
+#include "gdctl/console_prompt.h"
 #include "gdctl/system_session_win32.h"
 #include "package/package_format.h"
 #include "package/package_library.h"
@@ -19,6 +21,8 @@
 #include "platform/path_text.h"
 #include "platform/text_case.h"
 #include "platform/ini_win32.h"
+#include "platform/registry_win32.h"
+#include "platform/shell.h"
 // Last: it takes back the name that <windows.h> turns into a macro.
 #include "iconfmt/icon_loader.h"
 
@@ -28,6 +32,7 @@ namespace {
 constexpr char kUsage[] =
     "usage:\n"
     "  gdctl package info PKG           [Package Info] and, per section, entries and readable icons\n"
+    "                                   (PKG may be a zipped package: it is read from a scratch copy)\n"
     "  gdctl package check PKG [--os CODE]\n"
     "                                   every entry: section, key, file, index, ok or why not\n"
     "  gdctl package load PKG [--view local|builder] [--os CODE]\n"
@@ -36,7 +41,7 @@ constexpr char kUsage[] =
     "  gdctl package save OUT.gdtheme [--view local]\n"
     "                                   save this system's present look as a package\n"
     "  gdctl package install ARCHIVE    unpack into the Themes folder; prints the package file\n"
-    "  gdctl package zip PKG OUT.gd     pack a package's folder into an archive\n"
+    "  gdctl package zip PKG OUT.gd     pack a package (its file and the files it names)\n"
     "  gdctl package list [--sort name|count|author]\n"
     "                                   the library as the Packages page shows it\n";
 
@@ -75,11 +80,50 @@ std::string ReadValue(const std::string& file, const std::string& section,
   return value;
 }
 
-int Info(const std::string& file, std::ostream& out, std::ostream& err) {
-  if (!SystemShell().FileExists(file)) {
-    err << "gdctl: no such package file: " << file << "\n";
-    return 1;
+// A zipped package unpacked into a scratch folder of its own for reading, removed again when
+// the command ends; a package file is read where it is.
+class ReadablePackage {
+ public:
+  ReadablePackage(const std::string& file, std::ostream& err) {
+    if (!SystemShell().FileExists(file)) {
+      err << "gdctl: no such package file: " << file << "\n";
+      return;
+    }
+    if (!IsZippedPackageName(file)) {
+      path_ = file;
+      return;
+    }
+    char temp[MAX_PATH] = {};
+    char scratch[MAX_PATH] = {};
+    if (GetTempPathA(MAX_PATH, temp) == 0 || GetTempFileNameA(temp, "gdp", 0, scratch) == 0) {
+      err << "gdctl: no scratch folder to unpack " << file << " into\n";
+      return;
+    }
+    DeleteFileA(scratch);  // the unique name becomes a folder
+    scratch_ = scratch;
+    ConsolePrompt prompt(err);
+    ZipLibraryTool tool(SystemRegistry(), prompt);
+    if (tool.Unzip(file, scratch_)) path_ = FindInstalledPackageFile(SystemShell(), scratch_);
+    if (!path_) err << "gdctl: no icon package was found in " << file << "\n";
   }
+  ~ReadablePackage() {
+    if (!scratch_.empty()) DeleteWithShell(scratch_, 0);
+  }
+  ReadablePackage(const ReadablePackage&) = delete;
+  ReadablePackage& operator=(const ReadablePackage&) = delete;
+
+  // The package file to read; none after the error was told.
+  const std::optional<std::string>& path() const { return path_; }
+
+ private:
+  std::string scratch_;
+  std::optional<std::string> path_;
+};
+
+int Info(const std::string& named, std::ostream& out, std::ostream& err) {
+  const ReadablePackage package(named, err);
+  if (!package.path()) return 1;
+  const std::string& file = *package.path();
   const PackageInfo info = ReadPackageInfo(SystemIni(), file);
   out << "Author\t" << info.author << "\nEmail\t" << info.email << "\nWebsite\t" << info.website
       << "\nComments\t" << info.comments << "\nDate\t" << info.date << "\n";
@@ -99,12 +143,11 @@ int Info(const std::string& file, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
-int Check(const std::string& file, const SessionOptions& options, std::ostream& out,
+int Check(const std::string& named, const SessionOptions& options, std::ostream& out,
           std::ostream& err) {
-  if (!SystemShell().FileExists(file)) {
-    err << "gdctl: no such package file: " << file << "\n";
-    return 1;
-  }
+  const ReadablePackage package(named, err);
+  if (!package.path()) return 1;
+  const std::string& file = *package.path();
   SystemSession session(options, err);
   SlotCatalogue& catalogue = session.catalogue();
   catalogue.BuildAll(true);
@@ -235,7 +278,7 @@ int Zip(const std::string& file, const std::string& archive, std::ostream& err) 
   ZipLibraryTool tool(session.registry(), session.prompt());
   FixedArchiveName chooser(archive);
   Win32PackageFiles files;
-  if (!SaveZippedPackage(file, session.page().themesDir, chooser, tool, files)) {
+  if (!SaveZippedPackage(file, session.page().themesDir, chooser, tool, files, SystemIni())) {
     err << "gdctl: the archive could not be written: " << archive << "\n";
     return 1;
   }

@@ -97,27 +97,29 @@ TEST(VfzipHostileArchives, AreRefusedWholeBeforeAnythingIsWrittenSayingWhy) {
   }
 }
 
-TEST(VfzipRoundTrip, WhatIsPackedComesBackByteForByteUnderRelativeUtf8Names) {
+TEST(VfzipRoundTrip, WhatIsPackedComesBackByteForByteUnderItsUtf8NameAndNothingElse) {
   ScratchFolder box;
   std::string binary(70000, '\0');
   for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 7919 >> 5);
-  for (const auto& [name, bytes] : {std::pair<std::string, std::string>{"theme.gdtheme", "[Desktop Icons]\r\n"},
-                                    {"icons\\pc.ico", binary}, {"icons\\caf\xE9.ico", binary.substr(9, 999)},
-                                    {"cursors\\deep\\arrow.cur", binary.substr(5, 326)}, {"README", ""}}) {
-    box.Write("Pack\\" + name, bytes);
-  }
-  CreateDirectoryA((box / "Pack\\empty").c_str(), nullptr);
-  const auto source = Tree(box / "Pack");
+  const std::vector<std::pair<std::string, std::string>> packed{
+      {"theme.gdtheme", "[Desktop Icons]\r\n"}, {"pc.ico", binary}, {"caf\xE9.ico", binary.substr(9, 999)}, {"README", ""}};
+  for (const auto& [name, bytes] : packed) box.Write("Pack\\" + name, bytes);
+  box.Write("Pack\\other.txt", "not named");
+  box.Write("Pack\\Other\\Other.gdtheme", "another package");
+  std::vector<std::string> names;
+  for (const auto& entry : packed) names.push_back(entry.first);
   ScriptedPrompt prompt;
-  ASSERT_TRUE(ZipFolder(BuiltLibrary(), prompt, box / "Pack\\Pack.gd", box / "Pack\\*.*"));
-  ASSERT_TRUE(ZipFolder(BuiltLibrary(), prompt, box / "Pack\\Pack.gd", box / "Pack\\*.*")) << "not into itself";
-  ASSERT_TRUE(UnzipArchive(BuiltLibrary(), prompt, box / "Pack\\Pack.gd", box / "Themes\\Pack"));
-  EXPECT_EQ(Tree(box / "Themes\\Pack"), source) << "under Wine, names beyond ASCII need LANG=C.UTF-8";
+  box.Write("Pack.gd", "an old archive of that name");
+  ASSERT_TRUE(ZipFiles(BuiltLibrary(), prompt, box / "Pack.gd", box / "Pack", names));
+  ASSERT_TRUE(UnzipArchive(BuiltLibrary(), prompt, box / "Pack.gd", box / "Themes\\Pack"));
+  std::map<std::string, std::string> expected;
+  for (const auto& [name, bytes] : packed) expected[name] = bytes;
+  EXPECT_EQ(Tree(box / "Themes\\Pack"), expected) << "the named files only; under Wine, names beyond ASCII need LANG=C.UTF-8";
   // Without the library the user is told once per operation; without the exports, nothing.
   for (const std::string& library : {std::string("ERROR"), std::string("kernel32.dll")}) {
     ScriptedPrompt told;
-    EXPECT_FALSE(UnzipArchive(library, told, box / "Pack\\Pack.gd", box / "Out"));
-    EXPECT_FALSE(ZipFolder(library, told, box / "Other.gd", box / "Pack\\*.*"));
+    EXPECT_FALSE(UnzipArchive(library, told, box / "Pack.gd", box / "Out"));
+    EXPECT_FALSE(ZipFiles(library, told, box / "Other.gd", box / "Pack", names));
     EXPECT_EQ(told.requests.size(), library == "ERROR" ? 2u : 0u);
     const std::string loadFailure = "Error: Failed to load VFZip.dll.\n\nPlease reinstall the application to correct this problem.";
     for (const PromptRequest& request : told.requests) EXPECT_EQ(request.text, loadFailure);
