@@ -37,7 +37,8 @@ SlotCatalogue::SlotCatalogue(CatalogueInputs inputs, CatalogueSystem system)
 std::string SlotCatalogue::SystemShell32() const { return inputs_.paths.systemDir + "\\shell32.dll"; }
 
 std::string SlotCatalogue::ReadText(RegRoot root, const std::string& key, std::string_view value) {
-  return system_.registry.ReadText(root, key, value);
+  // As the shell reads its icon places: expandable texts with their variables put in.
+  return system_.registry.ReadShellText(root, key, value);
 }
 
 SlotCatalogue::Reference SlotCatalogue::ResolveDefault(std::string_view name,

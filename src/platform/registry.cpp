@@ -15,17 +15,30 @@ bool IsTextType(std::uint32_t type) {
 
 }  // namespace
 
-std::string Registry::ReadText(RegRoot root, std::string_view key, std::string_view name) {
+Registry::TypedText Registry::ReadTypedText(RegRoot root, std::string_view key,
+                                           std::string_view name) {
   std::array<std::uint8_t, kTextBufferSize> buffer{};
   const auto result = backend_.QueryValue(root, key, name, buffer);
   if (result.error != regerr::kSuccess || !IsTextType(result.type)) {
-    return std::string(kRegTextSentinel);
+    return {std::string(kRegTextSentinel), 0};
   }
   // The value's bytes up to the first NUL; a value that fills the buffer without one is cut
   // at the buffer's last byte so that it always stays a text of at most 259 characters.
   const std::size_t copied = std::min<std::size_t>(result.size, buffer.size() - 1);
   const auto* begin = reinterpret_cast<const char*>(buffer.data());
-  return std::string(begin, strnlen(begin, copied));
+  return {std::string(begin, strnlen(begin, copied)), result.type};
+}
+
+std::string Registry::ReadText(RegRoot root, std::string_view key, std::string_view name) {
+  return ReadTypedText(root, key, name).text;
+}
+
+std::string Registry::ReadShellText(RegRoot root, std::string_view key, std::string_view name) {
+  TypedText value = ReadTypedText(root, key, name);
+  if (value.type != regtype::kExpandString) return std::move(value.text);
+  std::string expanded = backend_.ExpandEnvironment(value.text);
+  if (expanded.size() > kTextBufferSize - 1) expanded.resize(kTextBufferSize - 1);
+  return expanded;
 }
 
 std::uint32_t Registry::ReadNumber(RegRoot root, std::string_view key, std::string_view name) {

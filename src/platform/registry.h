@@ -65,6 +65,8 @@ class RegistryBackend {
   // stopping at the first error; returns the error of opening the key.
   virtual long EnumSubkeys(RegRoot root, std::string_view key,
                            std::vector<std::string>& names) = 0;
+  // A REG_EXPAND_SZ text with the environment's variables put in, as the system does it.
+  virtual std::string ExpandEnvironment(std::string_view text) = 0;
 };
 
 // The registry operations of the program, over any backend.
@@ -77,6 +79,9 @@ class Registry {
 
   // A text value of at most 259 characters, or "ERROR" when it is missing or no text.
   std::string ReadText(RegRoot root, std::string_view key, std::string_view name);
+  // The same text as the shell takes it: a REG_EXPAND_SZ value with its environment variables
+  // expanded (cut to 259 characters), any other text as stored.
+  std::string ReadShellText(RegRoot root, std::string_view key, std::string_view name);
   // A REG_DWORD value, or 10 when it is missing or of another type.
   std::uint32_t ReadNumber(RegRoot root, std::string_view key, std::string_view name);
 
@@ -93,6 +98,12 @@ class Registry {
   int ListRegSubkeys(RegRoot root, std::string_view key, TextList& out);
 
  private:
+  struct TypedText {
+    std::string text;
+    std::uint32_t type = 0;
+  };
+  TypedText ReadTypedText(RegRoot root, std::string_view key, std::string_view name);
+
   long WriteValue(RegRoot root, std::string_view key, std::string_view name, std::uint32_t type,
                   std::span<const std::uint8_t> data);
 

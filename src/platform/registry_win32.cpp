@@ -81,6 +81,17 @@ bool Win32Registry::KeyExists(RegRoot root, std::string_view key) {
   return OpenKey(root, key, KEY_READ, handle) == ERROR_SUCCESS;
 }
 
+std::string Win32Registry::ExpandEnvironment(std::string_view text) {
+  const std::string source(text);
+  std::string expanded(32768, '\0');
+  const DWORD length = ExpandEnvironmentStringsA(source.c_str(), expanded.data(),
+                                                 static_cast<DWORD>(expanded.size()));
+  // Nothing is put in when the system cannot: the text stays as stored.
+  if (length == 0 || length > expanded.size()) return source;
+  expanded.resize(length - 1);
+  return expanded;
+}
+
 long Win32Registry::EnumSubkeys(RegRoot root, std::string_view key,
                                 std::vector<std::string>& names) {
   UniqueRegKey handle;

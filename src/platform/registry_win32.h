@@ -16,6 +16,7 @@ class Win32Registry final : public RegistryBackend {
   long DeleteValue(RegRoot root, std::string_view key, std::string_view name) override;
   bool KeyExists(RegRoot root, std::string_view key) override;
   long EnumSubkeys(RegRoot root, std::string_view key, std::vector<std::string>& names) override;
+  std::string ExpandEnvironment(std::string_view text) override;
 };
 
 // The process-wide real registry with the program's operations on it.

@@ -264,6 +264,10 @@ bool JournalRegistry::KeyExists(RegRoot root, std::string_view key) {
   return inner_.KeyExists(root, key);
 }
 
+std::string JournalRegistry::ExpandEnvironment(std::string_view text) {
+  return inner_.ExpandEnvironment(text);
+}
+
 long JournalRegistry::EnumSubkeys(RegRoot root, std::string_view key,
                                   std::vector<std::string>& names) {
   return inner_.EnumSubkeys(root, key, names);

@@ -76,6 +76,7 @@ class JournalRegistry final : public RegistryBackend {
   long DeleteValue(RegRoot root, std::string_view key, std::string_view name) override;
   bool KeyExists(RegRoot root, std::string_view key) override;
   long EnumSubkeys(RegRoot root, std::string_view key, std::vector<std::string>& names) override;
+  std::string ExpandEnvironment(std::string_view text) override;
 
  private:
   using Place = std::tuple<RegRoot, std::string, std::string>;  // folded key and value name

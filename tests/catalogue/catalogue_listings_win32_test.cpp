@@ -1,6 +1,7 @@
 // The golden listings over the real registry: each fixture copied into this process's scratch
 // registry roots must list exactly as its golden file, so every read the builders make (texts,
 // expandable texts, binary and DWORD values, missing keys and values) means the same there.
+// Expandable texts are expanded as the shell does, with the machine's directories.
 #include <gtest/gtest.h>
 
 #include "platform/registry_win32.h"
@@ -18,6 +19,10 @@ TEST(CatalogueListingsOnWindows, TheRealRegistryListsEachGoldenFile) {
     ASSERT_TRUE(roots.ok());
     Win32Registry real;
     memory.CopyTo(real);
+    // Expandable texts take this process's environment: the machine's own directories.
+    const PathContext paths = VersionInputs(machine->osVersion).paths;
+    SetEnvironmentVariableA("SystemRoot", paths.windowsDir.c_str());
+    SetEnvironmentVariableA("ProgramFiles", paths.programFilesDir.c_str());
     for (const CatalogueView view : {CatalogueView::LocalUpdate, CatalogueView::PackageBuilder}) {
       EXPECT_EQ(GoldenListingDifference(*machine, view, SystemRegistry()), "");
     }

@@ -23,6 +23,7 @@ struct MemoryStore {
   std::string key = "Software\\GlimmerdeckTests\\Contract";
   // Bytes of any type, as another program would have stored them.
   void PutRaw(const char* name, std::uint32_t type, Data data) { backend.Put(kUser, key, name, type, std::move(data)); }
+  void SetVariable(const std::string& name, const std::string& value) { backend.environment[name] = value; }
 };
 #ifdef _WIN32
 struct Win32Store {
@@ -32,6 +33,7 @@ struct Win32Store {
   void PutRaw(const char* name, std::uint32_t type, Data data) {
     SHSetValueA(HKEY_CURRENT_USER, key.c_str(), name, type, data.data(), static_cast<DWORD>(data.size()));
   }
+  void SetVariable(const std::string& name, const std::string& value) { SetEnvironmentVariableA(name.c_str(), value.c_str()); }
 };
 using Stores = ::testing::Types<MemoryStore, Win32Store>;
 #else
@@ -87,6 +89,10 @@ TYPED_TEST(RegistryContract, TypesSizesAndTheTextBuffer) {
   EXPECT_EQ(text("TooLong"), "ERROR");
   EXPECT_EQ(text("Dword"), "ERROR");
   EXPECT_EQ(text("Expand"), "%S%") << "read as stored";
+  // As the shell takes it: expandable texts with their variables put in, others as stored.
+  this->store.SetVariable("S", "C:\\Stuff");
+  EXPECT_EQ(this->reg.ReadShellText(kUser, this->store.key, "Expand"), "C:\\Stuff");
+  EXPECT_EQ(this->reg.ReadShellText(kUser, this->store.key, "Text4"), "abc");
   EXPECT_EQ(text("Embedded"), "ab");
   EXPECT_EQ(text("NoZero"), "abc") << "stored without its terminating zero";
   EXPECT_EQ(number("Text4"), 0x00636261u) << "four bytes of any type";

@@ -68,6 +68,15 @@ class MemoryRegistry final : public RegistryBackend {
     return key->values.erase(FoldCase(name)) ? regerr::kSuccess : regerr::kFileNotFound;
   }
   bool KeyExists(RegRoot root, std::string_view path) override { return Find(root, path) != nullptr; }
+  // "%NAME%" of the environment map put in; other percent signs stay.
+  std::string ExpandEnvironment(std::string_view text) override {
+    std::string out(text);
+    for (const auto& [name, value] : environment) {
+      for (std::size_t at; (at = out.find("%" + name + "%")) != std::string::npos;) out.replace(at, name.size() + 2, value);
+    }
+    return out;
+  }
+  std::map<std::string, std::string> environment;
   long EnumSubkeys(RegRoot root, std::string_view path, std::vector<std::string>& names) override {
     Key* key = Find(root, path);
     if (key == nullptr) return regerr::kFileNotFound;

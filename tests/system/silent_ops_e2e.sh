@@ -8,20 +8,9 @@ set -u -o pipefail
 wine_run=$1 state=$2 program=$3 gdctl=$4 vfzip=$5 refreshhook=$6 sample=$7
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-run() { "$wine_run" "$state" "$@"; }
-gd() { run "$app_dir/gdctl.exe" "$@" 2>/dev/null | tr -d '\r'; }
-# "category<TAB>name<TAB>current icon" of every slot.
-currents() { gd catalogue | awk -F'\t' '{print $1 "\t" $2 "\t" $7}' | sort; }
-
-"$wine_run" --reset "$state" || exit 1
-app_dir="$state/prefix/drive_c/Program Files/Glimmerdeck"
-app='C:\Program Files\Glimmerdeck'
-mkdir -p "$app_dir/Themes"
-cp "$program" "$gdctl" "$vfzip" "$refreshhook" "$sample" "$app_dir/"
+source "$(dirname "$0")/../support/e2e_prefix.sh"
+e2e_install "$program" "$gdctl" "$vfzip" "$refreshhook" "$sample"
 archive="$app\\$(basename "$sample")"
-run reg add 'HKLM\Software\Quillmoor\Vantafold\Glimmerdeck' /v Path /d "$app" /f >/dev/null
-run reg add 'HKLM\Software\Quillmoor\Vantafold\Glimmerdeck' /v Version /d 1.0.0 /f >/dev/null
-run reg add 'HKLM\SOFTWARE\Quillmoor\Vantafold' /v VFZip /d "$app\\VFZip.dll" /f >/dev/null
 
 before=$(currents)
 expected=$(gd package load "$archive" | awk -F'\t' '{print $1 "\t" $2 "\t" $4}' | sort)
