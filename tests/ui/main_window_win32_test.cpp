@@ -29,11 +29,12 @@ using Calls = std::vector<std::string>;
 class RecordingOperations final : public PageOperations {
  public:
   bool loadSucceeds = true, changesSlots = false;  // load and restore leave changes to apply
+  bool cancelledAtNotice = false;  // the load "went through" with nothing loaded
   Calls calls;
   AppState seen;
   bool LoadPackage(AppState& state, CatalogueEvents& events) override {
     Record("load " + state.page.packageFile, state);
-    if (loadSucceeds) events.RecentPackageAdded(state.page.packageFile);
+    if (loadSucceeds && !cancelledAtNotice) events.RecentPackageAdded(state.page.packageFile);
     return loadSucceeds;
   }
   void RestoreAllIcons(AppState& state, CatalogueEvents&, bool quiet) override {
@@ -168,7 +169,10 @@ TEST(MainWindow, SilentOperationsApplyWhatTheyChangedAndRebuildUnlessToldAndAFai
   operations.loadSucceeds = false;
   EXPECT_EQ(run(loadAndApply, "C:\\missing.gdtheme"), 4) << "cancelled";
   EXPECT_EQ(operations.calls, Calls{"load C:\\missing.gdtheme"});
-  EXPECT_EQ(program.settings.RecentPackage(1), std::nullopt);
+  operations.loadSucceeds = operations.cancelledAtNotice = true;
+  EXPECT_EQ(run(loadAndApply, blue), 0);
+  EXPECT_EQ(program.settings.RecentPackage(1), std::nullopt) << "neither failed nor cancelled loads are recent";
+  operations.cancelledAtNotice = false;
   operations.loadSucceeds = operations.changesSlots = true;
   EXPECT_EQ(run(loadAndApply, blue), 0);
   EXPECT_EQ(operations.calls, (Calls{"load " + blue, "apply", "rebuild"}));
