@@ -1,7 +1,7 @@
 // Reading animated cursors: RIFF chunks, the "anih" header, rates, sequence and icon frames.
 #include "iconfmt/ani_reader.h"
 
-#include <unordered_map>
+#include <optional>
 #include <vector>
 
 #include "iconfmt/byte_reader.h"
@@ -77,55 +77,56 @@ std::optional<IconFile> ReadAniBytes(std::span<const std::uint8_t> data) {
   // Frames in raw bitmap form are not read.
   if ((flags & kFramesAreIcons) == 0) return std::nullopt;
 
-  IconGroup group;
-  group.images.resize(static_cast<std::size_t>(stepCount));
+  // The rates and the sequence are only located here and the frames only gathered: the steps
+  // are made once the whole file has been read, so that a header claiming many steps costs
+  // nothing unless the file really holds them.
   auto steps = static_cast<std::uint64_t>(stepCount);
-
   reader.Seek(chunk.next);
   chunk = ReadChunk(reader);
+  std::optional<ByteReader> rates;
   if (reader.ok() && chunk.id == "rate") {
     if (chunk.size < 4 * steps) return std::nullopt;
-    for (IconImage& step : group.images) step.displayRate = reader.I32();
+    rates.emplace(data, reader.position());
+    reader.Skip(4 * steps);
     reader.Seek(chunk.next);
     chunk = ReadChunk(reader);
-  } else {
-    for (IconImage& step : group.images) step.displayRate = defaultRate;
   }
-  bool sequenced = (flags & kHasSequence) != 0;
-  if (sequenced) {
+  std::optional<ByteReader> sequence;
+  if ((flags & kHasSequence) != 0) {
     if (!reader.ok() || chunk.id != "seq " || chunk.size == 0 || chunk.size < 4 * steps) return std::nullopt;
-    for (IconImage& step : group.images) step.sequenceIndex = reader.I32();
+    sequence.emplace(data, reader.position());
+    reader.Skip(4 * steps);
     reader.Seek(chunk.next);
     chunk = ReadChunk(reader);
   }
   if (!reader.ok() || chunk.id != "LIST" || chunk.size == 0 || !reader.Tag("fram")) return std::nullopt;
 
-  // The steps that show each frame, gathered once so that reading stays linear in the file.
-  std::unordered_map<std::int32_t, std::vector<std::size_t>> stepsOfFrame;
-  for (std::size_t s = 0; s < group.images.size(); ++s) {
-    stepsOfFrame[sequenced ? group.images[s].sequenceIndex : static_cast<std::int32_t>(s)].push_back(s);
-  }
-
-  LoadBudget budget;
+  // Every frame chunk takes some bytes of the file, so this list stays as small as the file.
+  std::vector<std::span<const std::uint8_t>> frames;
   for (std::int32_t frame = 0; frame < frameCount; ++frame) {
     chunk = ReadChunk(reader);
     if (!reader.ok() || chunk.id != "icon" || chunk.size == 0) return std::nullopt;
     auto bytes = FirstFrameImage(reader, chunk);
     if (bytes.empty()) return std::nullopt;
-    // Without a sequence frame k is step k; with one every step showing k gets its own copy.
-    // Frames that no step shows are read past.
-    auto shown = stepsOfFrame.find(frame);
-    if (shown == stepsOfFrame.end()) {
-      reader.Seek(chunk.next);
-      continue;
-    }
-    for (std::size_t s : shown->second) {
-      IconImage& step = group.images[s];
-      if (!budget.Take(bytes.size())) return std::nullopt;
-      step.bytes.assign(bytes.begin(), bytes.end());
-      if (!ParseImage(step)) return std::nullopt;
-    }
+    frames.push_back(bytes);
     reader.Seek(chunk.next);
+  }
+
+  // Without a sequence step k shows frame k; with one every step showing a frame gets its own
+  // copy. Frames that no step shows are not parsed.
+  IconGroup group;
+  group.images.resize(static_cast<std::size_t>(steps));
+  LoadBudget budget;
+  for (std::size_t s = 0; s < group.images.size(); ++s) {
+    IconImage& step = group.images[s];
+    step.displayRate = rates ? rates->I32() : defaultRate;
+    if (sequence) step.sequenceIndex = sequence->I32();
+    const std::int64_t frame = sequence ? step.sequenceIndex : static_cast<std::int64_t>(s);
+    if (frame < 0 || static_cast<std::uint64_t>(frame) >= frames.size()) continue;
+    const auto bytes = frames[static_cast<std::size_t>(frame)];
+    if (!budget.Take(bytes.size())) return std::nullopt;
+    step.bytes.assign(bytes.begin(), bytes.end());
+    if (!ParseImage(step)) return std::nullopt;
   }
   IconFile file;
   file.groups.push_back(std::move(group));

@@ -37,7 +37,10 @@ bool IsDeviceName(std::string_view component) {
   for (std::string_view name : kFixed) {
     if (EqualsIgnoreCase(base, name)) return true;
   }
-  if (base.size() == 4 && base[3] >= '1' && base[3] <= '9') {
+  // The port number is "1" to "9" or a superscript digit of code page 1252, which the
+  // platform takes as a digit too.
+  const auto digit = base.size() == 4 ? static_cast<unsigned char>(base[3]) : 0;
+  if ((digit >= '1' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3) {
     const std::string_view stem = base.substr(0, 3);
     return EqualsIgnoreCase(stem, "COM") || EqualsIgnoreCase(stem, "LPT");
   }
@@ -61,13 +64,14 @@ bool ClimbsUp(std::string_view component) {
   return component.find_first_not_of(". ") == std::string_view::npos;
 }
 
-// A slot name as part of a file name: characters that would make it a path or a pattern
-// become underscores, so the file stays one file of the package folder.
+// A slot or package name as part of a file name: characters that would make it a path or a
+// pattern become underscores, so the file stays one file of the package folder, and so does a
+// comma, which would end the file's name where a reader looks for the icon index.
 std::string FileNamePart(std::string_view name) {
   std::string part(name);
   for (char& c : part) {
     const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 || std::strchr("\\/:*?\"<>|", c) != nullptr) c = '_';
+    if (u < 0x20 || std::strchr("\\/:*?\"<>|,", c) != nullptr) c = '_';
   }
   return part;
 }
@@ -142,7 +146,8 @@ PackageIconRef ResolvePackageValue(std::string_view value, std::string_view pack
   PackageIconRef ref;
   ref.path = std::string(packageDirectory) + std::string(rest);
   ref.fitsPathBuffer = FitsPathBuffer(ref.path);
-  ref.index = ParseIconRef(ref.path, "", context);
+  // The index follows a comma of the value: a comma in the folder's name is no index.
+  if (rest.find(',') != std::string_view::npos) ref.index = ParseIconRef(ref.path, "", context);
   ref.insidePackage = !packageDirectory.empty() && ref.path.starts_with(packageDirectory) &&
                       StaysInsideFolder(std::string_view(ref.path).substr(packageDirectory.size()));
   return ref;
@@ -161,7 +166,7 @@ CompanionNames::CompanionNames(SaveMode mode, std::string packageName)
       iconNumber_(mode == SaveMode::IconLibrary ? 0 : 1) {}
 
 std::string CompanionNames::FileStem(std::string_view slotName) const {
-  return std::string(kThemeDirVariable) + packageName_ + " " + FileNamePart(slotName);
+  return std::string(kThemeDirVariable) + FileNamePart(packageName_) + " " + FileNamePart(slotName);
 }
 
 std::string CompanionNames::NextIconValue(std::string_view slotName) {
@@ -170,7 +175,7 @@ std::string CompanionNames::NextIconValue(std::string_view slotName) {
     case SaveMode::IconLibrary:
       return theme + packageName_ + ".icl," + std::to_string(iconNumber_++);
     case SaveMode::NumberedFiles:
-      return theme + packageName_ + " Icon " + TwoDigits(iconNumber_++) + ".ico";
+      return theme + FileNamePart(packageName_) + " Icon " + TwoDigits(iconNumber_++) + ".ico";
     case SaveMode::NamedFiles:
       break;
   }
@@ -183,7 +188,7 @@ std::string CompanionNames::NextCursorValue(std::string_view slotName,
   const std::size_t cut = std::min<std::size_t>(4, sourcePath.size());
   const std::string extension = FileNamePart(sourcePath.substr(sourcePath.size() - cut));
   if (mode_ == SaveMode::NumberedFiles) {
-    return std::string(kThemeDirVariable) + packageName_ + " Cursor " +
+    return std::string(kThemeDirVariable) + FileNamePart(packageName_) + " Cursor " +
            TwoDigits(cursorNumber_++) + extension;
   }
   return FileStem(slotName) + extension;

@@ -53,7 +53,8 @@ struct PackageIconRef {
   bool fitsPathBuffer = false;
 };
 // Drops the value's first ten characters, puts `packageDirectory` in front and splits the
-// result as an icon reference (index after the last comma, 0 without one).
+// result as an icon reference (index after the value's last comma, 0 without one; commas of
+// the folder's name stay in the path).
 PackageIconRef ResolvePackageValue(std::string_view value, std::string_view packageDirectory,
                                    const PathContext& context);
 // Whether a path relative to the package folder stays inside it, as the file system would
@@ -77,6 +78,8 @@ SaveMode SaveModeFromSetting(std::uint32_t stored);
 
 // The values of the slots one save stores, in the order they are stored, and so the names
 // of the companion files. Each call uses up a number; call only for a slot that is stored.
+// In the file names a comma of the package or slot name becomes "_": read back, a value's
+// last comma starts its icon index.
 class CompanionNames {
  public:
   CompanionNames(SaveMode mode, std::string packageName);

@@ -103,6 +103,25 @@ TEST(ReadAni, StepsShowTheirSequencedFrameAtTheirOwnRateElseTheDefault) {
   EXPECT_EQ(sparse[3].bytes, FrameImage(3));
 }
 
+// Without a sequence step k shows frame k: steps past the last frame keep no bytes, and frames
+// past the last step are read past unparsed, so a broken image there costs the file nothing.
+TEST(ReadAni, UnsequencedStepsShowTheFrameOfTheirOwnNumber) {
+  auto file = ReadAniBytes(Riff({AniHeader(2, 65535, 1), {"rate", Words(std::vector<int>(65535, 9))}, Frames(2)}));
+  ASSERT_TRUE(file);
+  const auto& steps = file->groups.at(0).images;
+  ASSERT_EQ(steps.size(), 65535u);
+  EXPECT_EQ(steps[1].bytes, FrameImage(1));
+  EXPECT_EQ(steps[1].width, 32);
+  EXPECT_TRUE(steps[2].bytes.empty() && steps[65534].bytes.empty());
+  EXPECT_EQ(steps[65534].displayRate, 9);
+  EXPECT_EQ(steps[65534].sequenceIndex, 0);
+  const Bytes brokenImage = IcoFile({BitmapImageOfSize(39)}, 2);
+  file = ReadAniBytes(Riff({AniHeader(3, 2, 1), FrameList({Frame(0), Frame(1), brokenImage})}));
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->groups.at(0).images.at(1).displayRate, 5);
+  EXPECT_FALSE(ReadAniBytes(Riff({AniHeader(3, 3, 1), FrameList({Frame(0), Frame(1), brokenImage})})));
+}
+
 TEST(ReadAni, RefusesBrokenFilesAndChunksOutOfOrder) {
   const Chunk header = AniHeader(1, 1, 1);
   const Chunk info{"LIST", {'I', 'N', 'F', 'O', 'I', 'N', 'A', 'M', 3, 0, 0, 0, 'a', 'b', 0}};  // odd: padded

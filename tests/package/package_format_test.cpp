@@ -27,9 +27,18 @@ TEST(PackageValues, TheFirstTenCharactersGiveWayToThePackageFolderAndLeavingItIs
   EXPECT_EQ(Ref("D:\\Icons\\Folder\\a.ico"), kDir + "older\\a.ico,0");  // an absolute path is no escape
   EXPECT_EQ(Ref("%ThemeDir%..\\..\\Windows\\a.ico,3"), kDir + "..\\..\\Windows\\a.ico,3");
   EXPECT_TRUE(Read("%themedir%sub\\..\\Blue Icon 01.ico").insidePackage);
+  // A comma in the folder's name is no index, with or without one in the value.
+  const PathContext context{"C:\\WINDOWS", "C:\\WINDOWS\\system32", "C:\\Program Files", Os::WindowsXp};
+  for (const auto& [value, path, index] : {std::tuple{"%ThemeDir%Blue Icon 01.ico", "Blue Icon 01.ico", 0},
+                                           std::tuple{"%ThemeDir%Blue.icl,3", "Blue.icl", 3}}) {
+    const PackageIconRef ref = ResolvePackageValue(value, "C:\\Themes\\Blue, 2,1\\", context);
+    EXPECT_EQ(ref.path, std::string("C:\\Themes\\Blue, 2,1\\") + path);
+    EXPECT_EQ(ref.index, index);
+    EXPECT_TRUE(ref.insidePackage) << value;
+  }
   for (const char* value : {"%ThemeDir%..\\..\\Windows\\a.ico", "%ThemeDir%a\\..\\..\\x.ico", "%ThemeDir%../x.ico",
                             "%ThemeDir%.. \\x.ico", "%ThemeDir%...\\x.ico", "%ThemeDir%C:\\x.ico", "%ThemeDir%a.ico:hidden",
-                            "%ThemeDir%NUL.ico", "%ThemeDir%sub\\com1.cur", "%ThemeDir%*.ico", "%ThemeDir%", "short",
+                            "%ThemeDir%NUL.ico", "%ThemeDir%sub\\com1.cur", "%ThemeDir%LPT\xB9.ico", "%ThemeDir%Com\xB3 .cur", "%ThemeDir%*.ico", "%ThemeDir%", "short",
                             "%ThemeDir%sub\\..", "%ThemeDir%..\\Blue\\sub\\x.ico"}) {
     EXPECT_FALSE(Read(value).insidePackage) << value;
   }
@@ -59,12 +68,20 @@ TEST(CompanionNames, EachSaveModeNamesItsFilesAndKeepsThemInTheFolder) {
   // A plugin's or added type's name may hold anything; its file stays in the folder, read back as itself.
   CompanionNames named(SaveMode::NamedFiles, "Blue");
   EXPECT_EQ(named.NextIconValue("Shut Down"), "%ThemeDir%Blue Shut Down.ico");
-  for (const char* slot : {"..\\..\\evil", "a/b:c", "CON", "*?\"<>|", "Tab\there"}) {
+  for (const char* slot : {"..\\..\\evil", "a/b:c", "CON", "*?\"<>|", "Tab\there", "Printers, Faxes,2"}) {
     const std::string value = named.NextIconValue(slot);
     EXPECT_EQ(CompanionFilePath("C:\\X\\Themes\\Blue", value).value_or("outside"), Read(value).path);
     EXPECT_TRUE(Read(value).insidePackage) << value;
   }
   EXPECT_FALSE(CompanionFilePath(kDir, "%ThemeDir%..\\x.ico"));
+  // A comma in the package's name would also end the file's name when the value is read back.
+  for (SaveMode mode : {SaveMode::NumberedFiles, SaveMode::NamedFiles}) {
+    CompanionNames comma(mode, "Blue, Dark");
+    for (const std::string& value : {comma.NextIconValue("Help"), comma.NextCursorValue("Busy", "C:\\a,b.cur")}) {
+      EXPECT_EQ(CompanionFilePath("C:\\X\\Themes\\Blue", value).value_or("outside"), Read(value).path) << value;
+    }
+  }
+  EXPECT_EQ(CompanionNames(SaveMode::IconLibrary, "Blue, Dark").NextIconValue("Help"), "%ThemeDir%Blue, Dark.icl,0");
 }
 
 // (The dialog is tested under Wine.) What it offers first, and OK storing fields cut, on one line.
