@@ -15,6 +15,7 @@
 #include "platform/ini_win32.h"
 #include "platform/registry_win32.h"
 #include "plugins/plugins.h"
+#include "settings/property_tab_library_win32.h"
 #include "system/icon_cache_win32.h"
 #include "system/system_effects_win32.h"
 #include "ui/file_choosers_win32.h"
@@ -54,8 +55,9 @@ class DialogRunner final : public gd::MainWindowRunner {
                               start.appPath + "\\Themes"};
     gd::ZipLibraryTool zip(registry, prompt_);
     gd::SystemFileChoosers choosers;
+    gd::PropertyTabLibrary propertyTab(start.appPath);
     gd::MainWindow window(start, settings_, prompt_, operations,
-                          gd::WindowServices{library, files, zip, choosers});
+                          gd::WindowServices{library, files, zip, choosers, registry, propertyTab});
     return window.Run(GetModuleHandleA(nullptr));
   }
 

@@ -82,8 +82,11 @@ bool SettingsStore::IsOn(Flag flag) {
   return Info(flag).test == NumberTest::NonZero ? value != 0 : value == 1;
 }
 
-void SettingsStore::SetFlag(Flag flag, bool on) {
-  registry_.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, Info(flag).name, on ? 1 : 0);
+bool SettingsStore::SetFlag(Flag flag, bool on) {
+  const std::uint32_t value = on ? 1 : 0;
+  // The write's own result only tells whether the key was there before.
+  registry_.WriteRegNumber(RegRoot::CurrentUser, kProgramKey, Info(flag).name, value);
+  return Number(flag) == value;
 }
 
 std::string SettingsStore::ReadText(TextSetting setting) {

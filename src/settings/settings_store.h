@@ -78,7 +78,7 @@ class SettingsStore {
   explicit SettingsStore(Registry& registry) : registry_(registry) {}
 
   bool IsOn(Flag flag);
-  void SetFlag(Flag flag, bool on);
+  bool SetFlag(Flag flag, bool on);  // false when the value could not be written
   // The number as stored; a missing value reads as 10.
   std::uint32_t Number(Flag flag);
 

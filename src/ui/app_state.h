@@ -14,6 +14,7 @@ struct AppState {
   std::string systemDir;
   std::string windowsDir;
   Os osVersion = Os::Unknown;
+  bool newShell = true;     // the shell of Windows 98 and later, or one installed over 95 or NT 4.0
   bool rememberWindow = true;
   bool localUpdate = true;  // the view: Local Update, or Package Builder when false
 };

@@ -3,11 +3,13 @@
 
 #include <string>
 
+#include "catalogue/catalogue_inputs.h"
 #include "package/package_saver_win32.h"
 #include "platform/os_version.h"
 #include "platform/path_text.h"
 #include "platform/program_identity.h"
 #include "platform/shell.h"
+#include "platform/shell_queries.h"
 #include "platform/system_paths.h"
 #include "ui/about_dialog_win32.h"
 #include "ui/package_info_dialog_win32.h"
@@ -50,7 +52,8 @@ MainWindow::MainWindow(const WindowStart& start, SettingsStore& settings, Prompt
       services_(services),
       packagesPage_(LibraryServices{services.library, services.installer, services.zipTool,
                                     services.choosers, *this},
-                    settings) {
+                    settings),
+      settingsPage_(*this, prompt) {
   state_.page.appPath = start.appPath;
   state_.page.packageFile = start.packageFile;
   state_.page.loadAndClose = start.flags.loadAndClose;
@@ -66,6 +69,7 @@ bool MainWindow::OnInitDialog() {
   state_.page.themesDir = state_.page.appPath + "\\Themes";
   state_.osVersion = GetOsVersion();
   state_.systemDir = SystemDirectory();
+  state_.newShell = IsNewShell(state_.osVersion, SystemShell().IconCount(state_.systemDir + "\\shell32.dll"));
   state_.windowsDir = WindowsDirectory();
   // The stored position and page settings are worth restoring whenever the user keeps
   // settings between sessions.
@@ -99,7 +103,8 @@ void MainWindow::BuildPages() {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   packagesPage_.Create(instance, hwnd(), state_.rememberWindow);
   iconsPage_.CreatePage(instance, IDD_ICONS_PAGE, hwnd());
-  settingsPage_.CreatePage(instance, IDD_SETTINGS_PAGE, hwnd());
+  settingsPage_.Create(instance, hwnd(),
+                       SettingsSystem{services_.registry, services_.propertyTab, state_.osVersion, state_.newShell});
   // The pages fill the room right of the page list and above the buttons.
   RECT help{};
   GetWindowRect(Item(IDC_HELP_BUTTON), &help);
@@ -422,12 +427,25 @@ void MainWindow::Apply() {
   const HCURSOR old = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
   EnableWindow(Item(IDC_APPLY), FALSE);
   operations_.ApplyToSystem(state_, *this);
+  const SettingsApplied settings = settingsPage_.Apply();
+  if (settings.othersWritten) state_.rememberWindow = settings.rememberWindow;
   if (state_.page.needCacheRebuild && !start_.flags.skipCacheRebuild) {
     operations_.RebuildIconCache(state_);
   }
   if (start_.flags.restartNeeded) OfferRestart();
   state_.page.needCacheRebuild = false;
   start_.flags.restartNeeded = false;
+  SetCursor(old);
+}
+
+void MainWindow::SettingsChanged(const SettingsEffect& effect) {
+  state_.page.needCacheRebuild |= effect.needCacheRebuild;
+  start_.flags.restartNeeded |= effect.restartNeeded;
+}
+
+void MainWindow::RebuildIconCacheNow() {
+  const HCURSOR old = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  operations_.RebuildIconCache(state_);
   SetCursor(old);
 }
 

@@ -16,6 +16,7 @@
 #include "ui/handover_block_win32.h"
 #include "ui/page_list_win32.h"
 #include "ui/packages_page_win32.h"
+#include "ui/settings_page_win32.h"
 #include "ui/page_operations.h"
 #include "ui/window_start.h"
 
@@ -27,6 +28,8 @@ struct WindowServices {
   PackageHost& installer;
   ArchiveTool& zipTool;
   FileChoosers& choosers;
+  Registry& registry;
+  PropertyTabRegistrar& propertyTab;
 };
 
 // A page whose controls are not there yet: it keeps the page's place in the frame.
@@ -35,6 +38,7 @@ class EmptyPage final : public Dialog {};
 class MainWindow final : public Dialog,
                          private WindowStartHost,
                          private PackagesPageHost,
+                   private SettingsPageHost,
                          private CatalogueEvents {
  public:
   MainWindow(const WindowStart& start, SettingsStore& settings, Prompt& prompt,
@@ -67,6 +71,10 @@ class MainWindow final : public Dialog,
   std::optional<std::string> LoadPackageFile(const std::string& path) override;
   void LoadWindowsDefaults() override;
   std::string LoadedPackage() override { return state_.page.packageFile; }
+
+  // SettingsPageHost
+  void SettingsChanged(const SettingsEffect& effect) override;
+  void RebuildIconCacheNow() override;
 
   // CatalogueEvents
   void TitleChanged() override { UpdateTitle(); }
@@ -110,7 +118,7 @@ class MainWindow final : public Dialog,
   PageList pageList_;
   PackagesPage packagesPage_;
   EmptyPage iconsPage_;
-  EmptyPage settingsPage_;
+  SettingsPage settingsPage_;
   UniqueIcon largeIcon_;
   UniqueIcon smallIcon_;
   UniqueGdiObject listBrush_;

@@ -91,3 +91,13 @@
 #define IDC_INFO_COMMENTS 1058
 #define IDC_INFO_AUTHOR 1059
 #define IDC_INFO_EMAIL 1060
+
+// The Settings page (dialog 105): its list of rows, buttons and number editor.
+#define IDB_SETTINGS_MARKS 171
+#define IDC_SETTINGS_LIST 1030
+#define IDC_RESTORE_DEFAULTS 1045
+#define IDC_REBUILD_CACHE 1001
+#define IDC_NUMBER_GROUP 1068
+#define IDC_NUMBER_EDIT 1042
+#define IDC_NUMBER_SPIN 1070
+#define IDC_NUMBER_UNIT 1069

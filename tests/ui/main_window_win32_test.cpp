@@ -71,6 +71,13 @@ class NoChoices final : public FileChoosers {
   std::optional<std::string> ChooseArchiveName(const std::string&, const std::string&) override { return std::nullopt; }
 };
 
+// A property tab library that is not installed.
+class NoPropertyTab final : public PropertyTabRegistrar {
+ public:
+  bool Available() override { return false; }
+  bool SetRegistered(bool) override { return false; }
+};
+
 // The window of this thread that has the page list.
 HWND FindMainWindow() {
   HWND found = nullptr;
@@ -130,6 +137,7 @@ struct Program {
   Win32PackageHost installer{registry, prompt, folder.path(), {}, {}};
   NoArchives zip;
   NoChoices choosers;
+  NoPropertyTab propertyTab;
   LibrarySystem library{SystemShell(), SystemIni(), files, registry, prompt, folder.path() + "\\Themes"};
 
   std::string Package(const std::string& name, const std::string& author) {
@@ -140,7 +148,7 @@ struct Program {
   // Runs the window as a user's start; `act` works on it and must close it.
   int Run(std::function<void(HWND)> act, const std::string& packageFile = "") {
     WindowStart start{.appPath = folder.path(), .packageFile = packageFile, .flags = {}, .interactive = true};
-    MainWindow window(start, settings, prompt, operations, WindowServices{library, installer, zip, choosers});
+    MainWindow window(start, settings, prompt, operations, WindowServices{library, installer, zip, choosers, registry, propertyTab});
     test::DialogDriver driver(FindMainWindow, std::move(act), IDCANCEL);
     const int code = window.Run(GetModuleHandleA(nullptr));
     EXPECT_TRUE(driver.acted());
@@ -159,7 +167,8 @@ TEST(MainWindow, SilentOperationsApplyWhatTheyChangedAndRebuildUnlessToldAndAFai
     WindowStart start{.appPath = "C:\\Program Files\\Glimmerdeck", .packageFile = packageFile, .flags = flags,
                       .interactive = false};
     return MainWindow(start, program.settings, program.prompt, operations,
-                      WindowServices{program.library, program.installer, program.zip, program.choosers})
+                      WindowServices{program.library, program.installer, program.zip, program.choosers,
+                                     program.registry, program.propertyTab})
         .Run(GetModuleHandleA(nullptr));
   };
   const std::string blue = "C:\\Themes\\Blue\\Blue.gdtheme";
@@ -248,6 +257,60 @@ TEST(MainWindow, ClosingAsksToApplyAndCancelKeepsTheWindowOpen) {
   program.Run([&](HWND window) { Command(window, IDM_CHANGE_MADE), Command(window, IDOK); });
   EXPECT_EQ(program.operations.calls, Calls{"apply"});
   EXPECT_TRUE(program.settings.ReadCoordinate(TextSetting::WindowLeft).has_value());
+}
+
+// The Settings page: its ticks are the list's selection, a click on a heading is taken back, the
+// number editor follows the caret row, and Apply writes only the groups that changed.
+TEST(MainWindow, SettingsRowsStartFromTheRegistryAndApplyWritesTheChangedGroups) {
+  Program program;
+  const std::string metrics = "Control Panel\\desktop\\WindowMetrics";
+  program.registry.WriteRegString(RegRoot::CurrentUser, metrics, "Shell Icon Size", "48");
+  program.Run([&](HWND window) {
+    HWND settings = nullptr;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (GetDlgItem(child, IDC_SETTINGS_LIST)) settings = child;
+    }
+    ASSERT_NE(settings, nullptr);
+    SendMessageA(GetDlgItem(window, IDC_PAGE_LIST), LB_SETCURSEL, 2, 0);
+    Command(window, MAKEWPARAM(IDC_PAGE_LIST, LBN_SELCHANGE));
+    ASSERT_EQ(ShownPage(window), settings);
+    const HWND list = GetDlgItem(settings, IDC_SETTINGS_LIST);
+    auto selected = [&](SettingsRow row) { return SendMessageA(list, LB_GETSEL, static_cast<int>(row), 0) > 0; };
+    auto click = [&](SettingsRow row) {
+      SendMessageA(list, LB_SETCARETINDEX, static_cast<int>(row), 0);
+      SendMessageA(list, LB_SETSEL, !selected(row), static_cast<int>(row));
+      SendMessageA(settings, WM_COMMAND, MAKEWPARAM(IDC_SETTINGS_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    };
+    EXPECT_EQ(ListTexts(list).size(), 18u);
+    EXPECT_TRUE(selected(SettingsRow::LargeIcons) && selected(SettingsRow::SmartLoad));
+    EXPECT_FALSE(selected(SettingsRow::ShowPreview));
+
+    click(SettingsRow::Others);
+    EXPECT_FALSE(selected(SettingsRow::Others)) << "a heading is never ticked";
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_APPLY)));
+    click(SettingsRow::SmartLoad);
+    EXPECT_FALSE(selected(SettingsRow::SmartLoad));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, IDC_APPLY)));
+
+    // The number editor shows for the caret row and steps by the row's rule.
+    const HWND editor = GetDlgItem(settings, IDC_NUMBER_EDIT);
+    EXPECT_FALSE(IsWindowVisible(editor));
+    click(SettingsRow::IconCacheSize);
+    EXPECT_TRUE(IsWindowVisible(editor));
+    EXPECT_EQ(TextOf(GetDlgItem(settings, IDC_NUMBER_GROUP)) + " " + TextOf(editor), "Icon cache size 1024");
+    click(SettingsRow::IconSize);
+    SendMessageA(editor, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(TextOf(GetDlgItem(settings, IDC_NUMBER_UNIT)) + " " + TextOf(editor), "pixels 49");
+    Command(window, IDC_APPLY);
+    Command(window, IDOK);
+  });
+  EXPECT_EQ(program.registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, "Smart Load"), 0u);
+  EXPECT_EQ(program.registry.ReadText(RegRoot::CurrentUser, metrics, "Shell Icon Size"), "49");
+  EXPECT_EQ(program.registry.ReadText(RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer",
+                                      "Max Cached Icons"),
+            "ERROR")
+      << "the cache size was only looked at";
+  EXPECT_EQ(program.operations.calls, (Calls{"apply", "rebuild"})) << "a new icon size asks for a rebuild";
 }
 
 // The keys reach the window as the user's do: posted to its queue, read by its loop.
