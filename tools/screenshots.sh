@@ -72,6 +72,15 @@ wine "$app_dir/gdctl.exe" package check "$app_path\Themes\Captured\Captured.gdth
 click 300 185 && click 565 358 && sleep 1 && xdotool key y && sleep 3
 [ ! -e "$themes/Captured" ] || fail "Delete left the package folder"
 click 108 290 && shot settings
+# The number editor shows while the cache size row is the caret row.
+click 300 262 && shot settings-number
+# A plugin dropped into the Plugins folder is listed by the Plugins dialog.
+mkdir -p "$app_dir/Plugins"
+printf '[Application Info]\r\nName=Night Notes\r\nLocation=0\r\nCLSID={5C1A7E2B-0D4F-4C1E-9B7A-2F6D8E3A1B90}\r\nIconFile=C:\\Program Files\\Night Notes\\notes.exe\r\nIconIndex=0\r\nComments=Adds the desktop icon of Night Notes.\r\n' \
+  >"$app_dir/Plugins/Night Notes.gdp"
+xdotool mousemove --window "$desktop" 400 60
+xdotool key alt+t p && shot plugins
+xdotool key Escape
 xdotool mousemove --window "$desktop" 400 60
 xdotool key alt+f && shot file-menu
 xdotool key Escape Escape

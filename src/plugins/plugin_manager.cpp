@@ -16,6 +16,14 @@ bool TitleBefore(const PluginItem& a, const PluginItem& b) {
 
 }  // namespace
 
+bool IsPluginFile(IniStore& ini, const std::string& path) {
+  const std::string section(kPluginSection);
+  std::string where;
+  std::string clsid;
+  ReadIniValue(ini, section, "Location", where, path);
+  return (where == "0" || where == "1" || where == "2") && ReadIniValue(ini, section, "CLSID", clsid, path);
+}
+
 std::string PluginFolder(std::string_view appPath) {
   return RemoveTrailingBackslash(appPath) + "\\Plugins";
 }
@@ -43,22 +51,26 @@ std::string PluginManager::Description(std::string_view title) {
   return "Description: " + comments;
 }
 
-int PluginManager::Install(std::vector<PluginItem>& items, const std::string& chosenFile,
-                           PluginFileCopier& copier) {
-  const std::string name = FileName(chosenFile);
-  copier.CopyReplacing(chosenFile, PluginFolder(appPath_) + "\\" + name);
+InstalledPlugin PluginManager::Install(std::vector<PluginItem>& items, const std::string& chosenFile,
+                                       PluginFileCopier& copier) {
+  if (!IsPluginFile(ini_, chosenFile)) return {PluginInstall::NotAPlugin};
+  const std::string target = PluginFolder(appPath_) + "\\" + FileName(chosenFile);
+  // A file chosen in the folder itself is there already.
+  if (!EqualsIgnoreCase(chosenFile, target) && !copier.CopyReplacing(chosenFile, target)) {
+    return {PluginInstall::NotCopied};
+  }
   const std::string title = FileTitle(chosenFile);
   for (std::size_t i = 0; i < items.size(); ++i) {
     if (EqualsIgnoreCase(items[i].title, title)) {
       items[i].enabled = true;
-      return static_cast<int>(i);
+      return {PluginInstall::Installed, static_cast<int>(i)};
     }
   }
   // The list keeps its sort order: the new line goes where the sorted list puts it.
   PluginItem item{title, true};
   const auto at = std::upper_bound(items.begin(), items.end(), item, TitleBefore);
   const auto inserted = items.insert(at, std::move(item));
-  return static_cast<int>(inserted - items.begin());
+  return {PluginInstall::Installed, static_cast<int>(inserted - items.begin())};
 }
 
 void PluginManager::SaveChoices(const std::vector<PluginItem>& items) {

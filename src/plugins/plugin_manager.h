@@ -30,13 +30,22 @@ struct PluginItem {
 };
 
 // Copies a chosen plugin file into the Plugins folder, replacing a file of that name; the
-// dialog copies through the platform, tests through a fake. The result is not reported to
-// the user: a failed copy still lists the plugin.
+// dialog copies through the platform, tests through a fake.
 class PluginFileCopier {
  public:
   virtual ~PluginFileCopier() = default;
   virtual bool CopyReplacing(const std::string& from, const std::string& to) = 0;
 };
+
+// How installing a chosen file went, and the line it ticked when it was installed.
+enum class PluginInstall { Installed, NotAPlugin, NotCopied };
+struct InstalledPlugin {
+  PluginInstall result = PluginInstall::NotAPlugin;
+  int line = -1;
+};
+
+// A plugin file names a place the catalogue knows ("Location" 0, 1 or 2) and a shell object.
+bool IsPluginFile(IniStore& ini, const std::string& path);
 
 // The logic behind the Plugins dialog, over the registry, the plugin files and the folder.
 class PluginManager {
@@ -49,9 +58,10 @@ class PluginManager {
   // "Description: <Comments>" of the plugin with this title, or "Description: None".
   std::string Description(std::string_view title);
   // Copies `chosenFile` into the folder and ticks its line, adding the line when no line has
-  // its title (compared without regard to case). The index of that line in `items`.
-  int Install(std::vector<PluginItem>& items, const std::string& chosenFile,
-              PluginFileCopier& copier);
+  // its title (compared without regard to case). A file that is no plugin, or that could not
+  // be copied, changes nothing.
+  InstalledPlugin Install(std::vector<PluginItem>& items, const std::string& chosenFile,
+                          PluginFileCopier& copier);
   // What OK stores: each ticked line writes its value, each unticked line deletes it.
   void SaveChoices(const std::vector<PluginItem>& items);
 

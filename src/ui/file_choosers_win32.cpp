@@ -8,6 +8,7 @@
 #include "package/package_saver_win32.h"
 #include "package/zipped_package_win32.h"
 #include "platform/path_text.h"
+#include "plugins/plugin_manager.h"
 
 namespace gd {
 namespace {
@@ -41,6 +42,10 @@ std::optional<std::string> SystemFileChoosers::OpenPackage(const std::string& th
 std::optional<std::string> SystemFileChoosers::InstallArchive(const std::string& themesDir) {
   return ChooseFileToOpen(themesDir, "Icon Packages (*.gd)|*.gd;*.zip|All Files|*.*|",
                           "Install Package");
+}
+
+std::optional<std::string> SystemFileChoosers::InstallPlugin(const std::string& pluginFolder) {
+  return ChooseFileToOpen(pluginFolder, kPluginFileFilter, std::string(kInstallPluginTitle).c_str());
 }
 
 std::optional<std::string> SystemFileChoosers::SavePackage(const std::string& themesDir) {

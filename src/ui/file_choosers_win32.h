@@ -10,6 +10,7 @@ class SystemFileChoosers final : public FileChoosers {
   std::optional<std::string> OpenPackage(const std::string& themesDir) override;
   std::optional<std::string> InstallArchive(const std::string& themesDir) override;
   std::optional<std::string> SavePackage(const std::string& themesDir) override;
+  std::optional<std::string> InstallPlugin(const std::string& pluginFolder) override;
   std::optional<std::string> ChooseArchiveName(const std::string& startFolder,
                                                const std::string& proposedName) override;
 };

@@ -13,6 +13,7 @@
 #include "platform/system_paths.h"
 #include "ui/about_dialog_win32.h"
 #include "ui/package_info_dialog_win32.h"
+#include "ui/plugins_dialog_win32.h"
 #include "ui/recent_menu_win32.h"
 #include "ui/resource_ids.h"
 #include "ui/web_links.h"
@@ -185,6 +186,7 @@ bool MainWindow::RunMenuCommand(int id) {
     case IDM_WEB_FORUM: OpenAddress(kForumAddress); return true;
     case IDM_WEB_DOWNLOAD: OpenAddress(kDownloadAddress); return true;
     case IDM_ABOUT: ShowAbout(); return true;
+    case IDM_PLUGINS: ShowPlugins(); return true;
     default:
       // The Packages page's keys act only while that page is on show.
       return shownPage_ == PageEntry::Packages && packagesPage_.hwnd() &&
@@ -399,6 +401,13 @@ void MainWindow::OpenAddress(const char* address) { ShellOpen(address, ""); }
 void MainWindow::ShowAbout() {
   AboutDialog(settings_.InstalledVersion(), &OpenWithShell)
       .RunModal(GetModuleHandleA(nullptr), IDD_ABOUT, hwnd());
+}
+
+void MainWindow::ShowPlugins() {
+  // The choices count the next time the lists are built.
+  PluginManager manager(services_.registry, services_.library.ini, services_.library.shell, state_.page.appPath);
+  PluginsDialog(manager, services_.choosers, prompt_, PluginFolder(state_.page.appPath))
+      .RunModal(GetModuleHandleA(nullptr), IDD_PLUGINS, hwnd());
 }
 
 void MainWindow::RestoreAllIconsQuietly() {

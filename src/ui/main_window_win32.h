@@ -98,6 +98,7 @@ class MainWindow final : public Dialog,
   void OpenHelp();
   void OpenAddress(const char* address);
   void ShowAbout();
+  void ShowPlugins();
   void Apply();
   void OfferRestart();
   void OfferApplyWhenPending();

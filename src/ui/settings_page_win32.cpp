@@ -45,6 +45,8 @@ bool SettingsPage::OnInitDialog() {
   font_ = RowFont(FW_NORMAL);
   boldFont_ = RowFont(FW_BOLD);
   const HWND list = Item(IDC_SETTINGS_LIST);
+  // The list asked for its row height before the page could answer.
+  SendMessageA(list, LB_SETITEMHEIGHT, 0, kRowHeight);
   for (int i = 0; i < kSettingsRowCount; ++i) {
     const std::string label(model_->Label(static_cast<SettingsRow>(i)));
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
@@ -150,12 +152,6 @@ SettingsApplied SettingsPage::Apply() {
     prompt_.Ask({WithText(kNotWritten, rows), kAppTitle, PromptIcon::Exclamation, PromptButtons::Ok});
   }
   return applied;
-}
-
-bool SettingsPage::OnMeasureItem(int id, MEASUREITEMSTRUCT& item) {
-  if (id != IDC_SETTINGS_LIST) return false;
-  item.itemHeight = kRowHeight;
-  return true;
 }
 
 bool SettingsPage::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {

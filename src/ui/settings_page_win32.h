@@ -4,7 +4,6 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <optional>
 
@@ -12,6 +11,7 @@
 #include "platform/unique_handle.h"
 #include "settings/settings_page_model.h"
 #include "ui/dialog_win32.h"
+#include "ui/image_list_win32.h"
 
 namespace gd {
 
@@ -32,14 +32,6 @@ struct SettingsSystem {
   bool newShell;
 };
 
-struct ImageListTraits {
-  using Handle = HIMAGELIST;
-  static Handle Invalid() noexcept { return nullptr; }
-  static bool IsValid(Handle h) noexcept { return h != nullptr; }
-  static void Close(Handle h) noexcept { ImageList_Destroy(h); }
-};
-using UniqueImageList = UniqueHandle<ImageListTraits>;
-
 class SettingsPage final : public Dialog {
  public:
   SettingsPage(SettingsPageHost& host, Prompt& prompt) : host_(host), prompt_(prompt) {}
@@ -53,7 +45,6 @@ class SettingsPage final : public Dialog {
  private:
   bool OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
-  bool OnMeasureItem(int id, MEASUREITEMSTRUCT& item) override;
   bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
 

@@ -117,13 +117,22 @@ TEST_F(Plugins, TheDialogListsInstallsAndSavesTheChoices) {
   EXPECT_EQ(listed(), "Alpha- beta+ zeta+ ");
   EXPECT_EQ(manager.Description("zeta") + manager.Description("Alpha"),
             "Description: Adds the tool's desktop icon.Description: None");
-  // Installing copies the file and ticks its line, added in order or found by its title even
-  // when the copy fails.
+  // Installing copies the file and ticks its line, added in order or found by its title; a
+  // file that is no plugin or could not be copied changes nothing.
   RecordingCopier copier;
-  EXPECT_EQ(manager.Install(items, "D:\\Downloads\\Beta2.gdp", copier), 2);
-  EXPECT_EQ(manager.Install(items, "E:\\ALPHA.gdp", copier), 0);
-  EXPECT_EQ(copier.copies.front(), "D:\\Downloads\\Beta2.gdp -> " + kPluginDir + "Beta2.gdp");
-  EXPECT_EQ(listed(), "Alpha+ beta+ Beta2+ zeta+ ");
+  for (const char* chosen : {"D:\\Downloads\\Beta2.gdp", "E:\\Gamma.gdp"}) {
+    ini.WriteString(chosen, "Application Info", "Location", "1");
+    ini.WriteString(chosen, "Application Info", "CLSID", "{B}");
+  }
+  ini.WriteString("E:\\Notes.gdp", "Application Info", "Location", "1");
+  EXPECT_EQ(manager.Install(items, "D:\\Downloads\\Beta2.gdp", copier).line, 2);
+  EXPECT_EQ(manager.Install(items, "E:\\Notes.gdp", copier).result, PluginInstall::NotAPlugin) << "no CLSID";
+  EXPECT_EQ(manager.Install(items, kPluginDir + "beta.GDP", copier).line, 1) << "already in the folder";
+  EXPECT_EQ(manager.Install(items, "E:\\Gamma.gdp", copier).result, PluginInstall::NotCopied);
+  EXPECT_EQ(copier.copies, (Names{"D:\\Downloads\\Beta2.gdp -> " + kPluginDir + "Beta2.gdp",
+                                  "E:\\Gamma.gdp -> " + kPluginDir + "Gamma.gdp"}));
+  EXPECT_EQ(listed(), "Alpha- beta+ Beta2+ zeta+ ");
+  items[0].enabled = true;
   items[3].enabled = false;
   manager.SaveChoices(items);
   SettingsStore settings(registry);

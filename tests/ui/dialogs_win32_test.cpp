@@ -3,19 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <array>
+#include <deque>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/ini_win32.h"
 #include "support/dialog_driver_win32.h"
 #include "support/memory_ini.h"
 #include "support/memory_registry.h"
+#include "support/scratch_folder.h"
+#include "support/scripted_prompt.h"
 #include "ui/about_dialog_win32.h"
 #include "ui/notice_box_win32.h"
 #include "ui/page_list_win32.h"
 #include "ui/package_info_dialog_win32.h"
+#include "ui/plugins_dialog_win32.h"
 #include "ui/resource_ids.h"
 #include "ui/web_links.h"
 
@@ -163,6 +171,78 @@ TEST(PageList, TheLabelFontGrowsWithTheListButNeverPastWhatFitsItsButtons) {
   const int own = fontFor(100, 325);
   EXPECT_GE(own, 10);
   EXPECT_LT(own, 325 * 20 / 137) << "at the program's own size the labels set the limit";
+}
+
+// Answers the plugin chooser from a list, as the user would pick files.
+class PluginChoices final : public FileChoosers {
+ public:
+  std::deque<std::string> answers;
+  std::optional<std::string> InstallPlugin(const std::string&) override {
+    if (answers.empty()) return std::nullopt;
+    std::string answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  std::optional<std::string> OpenPackage(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> InstallArchive(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> SavePackage(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> ChooseArchiveName(const std::string&, const std::string&) override { return std::nullopt; }
+};
+
+TEST(PluginsDialog, ListsTicksInstallsRefusesNonPluginsAndOkKeepsTheTicks) {
+  test::ScratchFolder folder;
+  const std::string plugin = "[Application Info]\r\nLocation=0\r\nCLSID={A}\r\n";
+  folder.Write("Plugins\\Tool.gdp", plugin + "Comments=Adds the tool.\r\n");
+  folder.Write("Plugins\\beta.gdp", plugin);
+  const std::string extra = folder.Write("Downloads\\Extra.gdp", plugin);
+  const std::string notes = folder.Write("Downloads\\Notes.gdp", "[Application Info]\r\nLocation=0\r\n");
+  test::MemoryRegistry backend;
+  Registry registry(backend);
+  SettingsStore settings(registry);
+  settings.SetPluginEnabled("beta.gdp", true);
+  PluginManager manager(registry, SystemIni(), SystemShell(), folder.path());
+  PluginChoices choices;
+  choices.answers = {notes, extra};
+  test::ScriptedPrompt prompt;
+  auto run = [&](std::function<void(HWND)> act) {
+    PluginsDialog dialog(manager, choices, prompt, folder / "Plugins");
+    test::DialogDriver driver([] { return FindWindowA(nullptr, "Plugins"); }, std::move(act), IDCANCEL);
+    return dialog.RunModal(GetModuleHandleA(nullptr), IDD_PLUGINS, nullptr);
+  };
+  auto lines = [](HWND list) {
+    std::string text;
+    for (int i = 0; i < ListView_GetItemCount(list); ++i) {
+      char title[100] = {};
+      ListView_GetItemText(list, i, 0, title, sizeof title);
+      text += std::string(title) + (ListView_GetCheckState(list, i) ? "+" : "-") +
+              (ListView_GetItemState(list, i, LVIS_SELECTED) ? "*" : "") + " ";
+    }
+    return text;
+  };
+  EXPECT_EQ(run([&](HWND dialog) {
+    const HWND list = GetDlgItem(dialog, IDC_PLUGIN_LIST);
+    EXPECT_EQ(lines(list), "beta+* Tool- ");
+    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_PLUGIN_DESCRIPTION)), "Description: None");
+    Click(dialog, IDC_PLUGIN_BROWSE);
+    EXPECT_EQ(lines(list), "beta+* Tool- ") << "no CLSID: not a plugin";
+    ListView_SetCheckState(list, 0, FALSE);
+    Click(dialog, IDC_PLUGIN_BROWSE);
+    EXPECT_EQ(lines(list), "beta- Extra+* Tool- ");
+    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_PLUGIN_DESCRIPTION)), "Description: None");
+    Click(dialog, IDOK);
+  }), IDOK);
+  ASSERT_EQ(prompt.requests.size(), 1u);
+  EXPECT_EQ(prompt.requests[0].text.substr(0, 40), "'Notes.gdp' is not a Glimmerdeck plugin:");
+  EXPECT_TRUE(test::ReadFile(folder / "Plugins\\Extra.gdp") == plugin && !std::filesystem::exists(folder / "Plugins\\Notes.gdp"));
+  EXPECT_TRUE(settings.IsPluginEnabled("Extra.gdp") && !settings.IsPluginEnabled("beta.gdp"));
+
+  // Cancel keeps the stored choices, whatever was ticked.
+  EXPECT_EQ(run([&](HWND dialog) {
+    ListView_SetCheckState(GetDlgItem(dialog, IDC_PLUGIN_LIST), 2, TRUE);
+    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_PLUGIN_DESCRIPTION)), "Description: None") << "beta, the first";
+    Click(dialog, IDCANCEL);
+  }), IDCANCEL);
+  EXPECT_FALSE(settings.IsPluginEnabled("Tool.gdp"));
 }
 
 }  // namespace

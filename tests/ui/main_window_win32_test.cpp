@@ -68,6 +68,7 @@ class NoChoices final : public FileChoosers {
   std::optional<std::string> OpenPackage(const std::string&) override { return ++opened, std::nullopt; }
   std::optional<std::string> InstallArchive(const std::string&) override { return std::nullopt; }
   std::optional<std::string> SavePackage(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> InstallPlugin(const std::string&) override { return std::nullopt; }
   std::optional<std::string> ChooseArchiveName(const std::string&, const std::string&) override { return std::nullopt; }
 };
 
