@@ -9,9 +9,6 @@
 namespace gd {
 namespace {
 
-constexpr std::string_view kWindowMetrics = "Control Panel\\desktop\\WindowMetrics";
-constexpr std::string_view kColorDepthValue = "Shell Icon BPP";
-constexpr std::string_view kIconSizeValue = "Shell Icon Size";
 constexpr std::string_view kShortcutMarker = "IsShortcut";
 constexpr std::string_view kExplorerKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
 constexpr std::string_view kCacheSizeValue = "Max Cached Icons";
@@ -112,7 +109,7 @@ SettingsPageModel::SettingsPageModel(Registry& registry, PropertyTabRegistrar& p
 
 void SettingsPageModel::ReadDisplaySettings() {
   // More colours than 16 (24 or 32 bits on later systems) count as all colours too.
-  const auto depth = ParseNumber(registry_.ReadText(RegRoot::CurrentUser, kWindowMetrics, kColorDepthValue));
+  const auto depth = ParseNumber(registry_.ReadText(RegRoot::CurrentUser, kWindowMetricsKey, kShellIconBitsValue));
   checked_[Index(SettingsRow::AllColors)] = depth && *depth >= kAllColorsDepth;
   checked_[Index(SettingsRow::ShortcutOverlays)] =
       registry_.ReadText(RegRoot::ClassesRoot, "lnkfile", kShortcutMarker) != kRegTextSentinel;
@@ -120,7 +117,7 @@ void SettingsPageModel::ReadDisplaySettings() {
   checked_[Index(SettingsRow::IconFilesAsImage)] =
       iconClass != kRegTextSentinel &&
       registry_.ReadText(RegRoot::ClassesRoot, iconClass + "\\DefaultIcon", "") == kOwnImage;
-  const std::string iconSize = registry_.ReadText(RegRoot::CurrentUser, kWindowMetrics, kIconSizeValue);
+  const std::string iconSize = registry_.ReadText(RegRoot::CurrentUser, kWindowMetricsKey, kShellIconSizeValue);
   checked_[Index(SettingsRow::LargeIcons)] = ParseNumber(iconSize) == kLargeIconSize;
   iconSize_ = NumberWithin(iconSize, kIconSizeRange, kDefaultIconSize);
   cacheSize_ = NumberWithin(registry_.ReadText(RegRoot::LocalMachine, kExplorerKey, kCacheSizeValue),
@@ -244,10 +241,10 @@ bool SettingsPageModel::WriteGeneral() {
   // A deeper colour setting than 16 bits is kept: ticked means at least that many.
   std::string depth = std::string(kFewColors);
   if (Checked(SettingsRow::AllColors)) {
-    const auto stored = ParseNumber(registry_.ReadText(RegRoot::CurrentUser, kWindowMetrics, kColorDepthValue));
+    const auto stored = ParseNumber(registry_.ReadText(RegRoot::CurrentUser, kWindowMetricsKey, kShellIconBitsValue));
     depth = std::to_string(stored && *stored >= kAllColorsDepth ? *stored : kAllColorsDepth);
   }
-  return WriteText(registry_, RegRoot::CurrentUser, kWindowMetrics, kColorDepthValue, depth);
+  return WriteText(registry_, RegRoot::CurrentUser, kWindowMetricsKey, kShellIconBitsValue, depth);
 }
 
 bool SettingsPageModel::WriteOverlays() {
@@ -300,7 +297,7 @@ SettingsApplied SettingsPageModel::Apply() {
     note(WriteGeneral(), SettingsRow::AllColors);
     note(WriteOverlays(), SettingsRow::ShortcutOverlays);
     note(WriteIconFileImages(), SettingsRow::IconFilesAsImage);
-    note(WriteText(registry_, RegRoot::CurrentUser, kWindowMetrics, kIconSizeValue, std::to_string(iconSize_)),
+    note(WriteText(registry_, RegRoot::CurrentUser, kWindowMetricsKey, kShellIconSizeValue, std::to_string(iconSize_)),
          SettingsRow::IconSize);
   }
   if (GroupChanged(SettingsGroup::Advanced)) {

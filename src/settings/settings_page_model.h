@@ -70,6 +70,11 @@ struct SettingsApplied {
   std::vector<std::string> failedRows;
 };
 
+// Where the shell keeps the size and colour depth it draws icons in (texts, HKEY_CURRENT_USER).
+inline constexpr std::string_view kWindowMetricsKey = "Control Panel\\desktop\\WindowMetrics";
+inline constexpr std::string_view kShellIconSizeValue = "Shell Icon Size";
+inline constexpr std::string_view kShellIconBitsValue = "Shell Icon BPP";
+
 // The shell's property-sheet handler key that the "Icon" tab's registration creates.
 inline constexpr std::string_view kPropertyTabKey =
     "*\\shellex\\PropertySheetHandlers\\{93CCF120-E053-45CA-B7E0-7DC963928598}";

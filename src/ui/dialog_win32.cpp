@@ -1,7 +1,21 @@
 // Message dispatch of the dialog base and the main window's message loop.
 #include "ui/dialog_win32.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace gd {
+namespace {
+
+// The open modeless windows, whose keys the main window's loop hands to them. The program's
+// windows all live on one thread.
+std::vector<Dialog*>& ModelessWindows() {
+  static std::vector<Dialog*> windows;
+  return windows;
+}
+
+}  // namespace
+
 
 INT_PTR Dialog::RunModal(HINSTANCE instance, int resourceId, HWND owner) {
   kind_ = Kind::Modal;
@@ -27,6 +41,7 @@ INT_PTR Dialog::RunMain(HINSTANCE instance, int resourceId, HACCEL accelerators)
       break;
     }
     const bool ours = message.hwnd == hwnd_ || IsChild(hwnd_, message.hwnd);
+    if (TranslateForModeless(message)) continue;
     if (accelerators && ours && TranslateAcceleratorA(hwnd_, accelerators, &message)) continue;
     if (IsDialogMessageA(hwnd_, &message)) continue;
     TranslateMessage(&message);
@@ -42,6 +57,27 @@ bool Dialog::CreatePage(HINSTANCE instance, int resourceId, HWND parent) {
                             reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
+bool Dialog::CreateModeless(HINSTANCE instance, int resourceId, HWND owner, HACCEL accelerators) {
+  kind_ = Kind::Modeless;
+  accelerators_ = accelerators;
+  if (!CreateDialogParamA(instance, MAKEINTRESOURCEA(resourceId), owner, &Dialog::Procedure,
+                          reinterpret_cast<LPARAM>(this))) {
+    return false;
+  }
+  ModelessWindows().push_back(this);
+  return true;
+}
+
+bool Dialog::TranslateForModeless(MSG& message) {
+  for (Dialog* window : ModelessWindows()) {
+    const HWND own = window->hwnd_;
+    if (message.hwnd != own && !IsChild(own, message.hwnd)) continue;
+    if (window->accelerators_ && TranslateAcceleratorA(own, window->accelerators_, &message)) return true;
+    return IsDialogMessageA(own, &message) != FALSE;
+  }
+  return false;
+}
+
 void Dialog::End(INT_PTR result) {
   switch (kind_) {
     case Kind::Modal: EndDialog(hwnd_, result); break;
@@ -52,6 +88,7 @@ void Dialog::End(INT_PTR result) {
       PostMessageA(hwnd_, WM_NULL, 0, 0);
       break;
     case Kind::Page: break;  // a page lives as long as its window
+    case Kind::Modeless: DestroyWindow(hwnd_); break;
   }
 }
 
@@ -91,6 +128,8 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
                  : FALSE;
     case WM_DESTROY:
       OnDestroy();
+      std::erase(ModelessWindows(), this);
+      hwnd_ = nullptr;
       return FALSE;
     default: {
       INT_PTR result = FALSE;

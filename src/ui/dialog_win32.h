@@ -1,6 +1,6 @@
 // Base of the program's dialogs: keeps `this` with the window and lets no exception escape
-// into Win32's message dispatch. A dialog runs modally, as a child page, or as the program's
-// main window with a message loop of its own.
+// into Win32's message dispatch. A dialog runs modally, as a child page, as a modeless tool
+// window, or as the program's main window with a message loop of its own.
 #pragma once
 
 #include <windows.h>
@@ -21,6 +21,9 @@ class Dialog {
   INT_PTR RunMain(HINSTANCE instance, int resourceId, HACCEL accelerators);
   // Creates the template (a child style one) as a hidden child page of `parent`.
   bool CreatePage(HINSTANCE instance, int resourceId, HWND parent);
+  // Creates the template as a hidden modeless window owned by `owner`. The main window's loop
+  // gives it its keyboard shortcuts (none when `accelerators` is null) and dialog keys.
+  bool CreateModeless(HINSTANCE instance, int resourceId, HWND owner, HACCEL accelerators);
 
   HWND hwnd() const { return hwnd_; }
   HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
@@ -40,10 +43,14 @@ class Dialog {
   virtual void OnDestroy() {}
 
  private:
-  enum class Kind { Modal, Main, Page };
+  enum class Kind { Modal, Main, Page, Modeless };
 
   static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  // Lets the modeless window that a message is for translate it; true when it did.
+  static bool TranslateForModeless(MSG& message);
+
+  HACCEL accelerators_ = nullptr;
 
   HWND hwnd_ = nullptr;
   Kind kind_ = Kind::Modal;

@@ -73,7 +73,9 @@ class RememberingChooser final : public ArchiveNameChooser {
 }  // namespace
 
 PackagesPage::PackagesPage(LibraryServices services, SettingsStore& settings)
-    : services_(services), settings_(settings) {}
+    : services_(services),
+      settings_(settings),
+      preview_(*this, services.library.ini, services.library.registry, services.library.prompt) {}
 
 bool PackagesPage::Create(HINSTANCE instance, HWND mainWindow, bool remembered) {
   remembered_ = remembered;
@@ -160,8 +162,35 @@ void PackagesPage::SelectionUpdate() {
   const BOOL package = PackageSelected() ? TRUE : FALSE;
   EnableWindow(Item(IDC_DELETE), package);
   EnableWindow(Item(IDC_INFO), package);
+  EnableWindow(Item(IDC_PREVIEW), package);
   EnableWindow(Item(IDC_LOAD), entry ? TRUE : FALSE);
+  if (!PreviewShown()) return;
+  if (package) {
+    preview_.ShowPackage(list_.entries[*entry]);
+  } else {
+    // The Windows defaults are no package to preview.
+    ShowWindow(preview_.hwnd(), SW_HIDE);
+    PreviewClosed();
+  }
 }
+
+bool PackagesPage::PreviewShown() const {
+  return preview_.hwnd() != nullptr && IsWindowVisible(preview_.hwnd());
+}
+
+void PackagesPage::TogglePreview() {
+  const bool wanted = IsDlgButtonChecked(hwnd(), IDC_PREVIEW) == BST_CHECKED;
+  if (wanted && preview_.hwnd() == nullptr &&
+      !preview_.Create(GetModuleHandleA(nullptr), GetParent(hwnd()), remembered_)) {
+    CheckDlgButton(hwnd(), IDC_PREVIEW, BST_UNCHECKED);
+    return;
+  }
+  if (wanted && PackageSelected()) preview_.ShowPackage(list_.entries[*SelectedEntry()]);
+  if (preview_.hwnd()) ShowWindow(preview_.hwnd(), wanted && PackageSelected() ? SW_SHOWNOACTIVATE : SW_HIDE);
+  if (!PackageSelected()) CheckDlgButton(hwnd(), IDC_PREVIEW, BST_UNCHECKED);
+}
+
+void PackagesPage::PreviewClosed() { CheckDlgButton(hwnd(), IDC_PREVIEW, BST_UNCHECKED); }
 
 bool PackagesPage::OnCommand(int id, int code, HWND) {
   switch (id) {
@@ -176,6 +205,7 @@ bool PackagesPage::OnCommand(int id, int code, HWND) {
     case IDC_DELETE: Delete(); return true;
     case IDC_INFO: ShowInfo(); return true;
     case IDC_INSTALL: ShowInstallMenu(); return true;
+    case IDC_PREVIEW: TogglePreview(); return true;
     default: break;
   }
   for (const int box : kIncludeBoxes) {
@@ -190,6 +220,11 @@ bool PackagesPage::OnCommand(int id, int code, HWND) {
 bool PackagesPage::RunCommand(int id) {
   switch (id) {
     case IDM_PAGE_LOAD: Load(); return true;
+    case IDM_PAGE_PREVIEW:
+      if (!PackageSelected()) return true;
+      CheckDlgButton(hwnd(), IDC_PREVIEW, BST_CHECKED);
+      TogglePreview();
+      return true;
     case IDM_PAGE_INFO:
       if (PackageSelected()) ShowInfo();
       return true;
@@ -212,6 +247,10 @@ void PackagesPage::Load() {
     services_.host.LoadWindowsDefaults();
     return;
   }
+  if (remembered_ && settings_.IsOn(Flag::ShowPreview)) {
+    CheckDlgButton(hwnd(), IDC_PREVIEW, BST_CHECKED);
+    TogglePreview();
+  }
   // A package that vanished since the scan is told by the load; the list then shows the
   // library as it is now.
   if (!services_.host.LoadPackageFile(list_.entries[*entry])) Rescan();
@@ -222,7 +261,13 @@ void PackagesPage::Delete() {
   if (!entry || *entry == 0) return;
   LibrarySystem& library = services_.library;
   if (!CanDelete(library, list_.entries[*entry], services_.host.LoadedPackage())) return;
-  if (DeletePackage(library, list_, *entry) == DeleteOutcome::Deleted) FillList();
+  // The preview lets go of the package's files before they go.
+  if (PreviewShown()) preview_.ShowPackage("");
+  if (DeletePackage(library, list_, *entry) == DeleteOutcome::Deleted) {
+    FillList();
+  } else {
+    SelectionUpdate();
+  }
 }
 
 void PackagesPage::InstallFromDisk() {
@@ -303,7 +348,7 @@ void PackagesPage::ShowContextMenu(LPARAM where) {
   SetMenuDefaultItem(page, IDM_PAGE_LOAD, FALSE);
   const UINT packageState = entry && *entry != 0 ? MF_ENABLED : MF_GRAYED;
   EnableMenuItem(page, IDM_PAGE_LOAD, MF_BYCOMMAND | (entry ? MF_ENABLED : MF_GRAYED));
-  for (const int id : {IDM_PAGE_INFO, IDM_PAGE_PACKAGE_THEME, IDM_PAGE_DELETE}) {
+  for (const int id : {IDM_PAGE_PREVIEW, IDM_PAGE_INFO, IDM_PAGE_PACKAGE_THEME, IDM_PAGE_DELETE}) {
     EnableMenuItem(page, static_cast<UINT>(id), MF_BYCOMMAND | packageState);
   }
   TrackPopupMenu(page, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, hwnd(), nullptr);

@@ -15,6 +15,7 @@
 #include "settings/settings_store.h"
 #include "ui/dialog_win32.h"
 #include "ui/file_choosers.h"
+#include "ui/preview_window_win32.h"
 
 namespace gd {
 
@@ -39,7 +40,7 @@ struct LibraryServices {
   PackagesPageHost& host;
 };
 
-class PackagesPage final : public Dialog {
+class PackagesPage final : public Dialog, private PreviewHost {
  public:
   PackagesPage(LibraryServices services, SettingsStore& settings);
 
@@ -54,6 +55,8 @@ class PackagesPage final : public Dialog {
   bool RunCommand(int id);
   // Keeps the sort order and the Include boxes for the next start.
   void StoreSettings();
+  // The Preview window, when it was ever opened.
+  const PreviewWindow& preview() const { return preview_; }
 
   const LibraryList& list() const { return list_; }
 
@@ -77,11 +80,16 @@ class PackagesPage final : public Dialog {
   void ShowContextMenu(LPARAM where);
   void AcceptDrop(HDROP drop);
   void DrawEntry(const DRAWITEMSTRUCT& item);
+  void TogglePreview();
+  bool PreviewShown() const;
+  // PreviewHost
+  void PreviewClosed() override;
 
   LibraryServices services_;
   SettingsStore& settings_;
   bool remembered_ = false;
   LibraryList list_;
+  PreviewWindow preview_;
 };
 
 }  // namespace gd

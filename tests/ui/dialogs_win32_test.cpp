@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "iconfmt/icon_bytes.h"
 #include "platform/ini_win32.h"
 #include "support/dialog_driver_win32.h"
 #include "support/memory_ini.h"
@@ -24,6 +25,7 @@
 #include "ui/page_list_win32.h"
 #include "ui/package_info_dialog_win32.h"
 #include "ui/plugins_dialog_win32.h"
+#include "ui/preview_window_win32.h"
 #include "ui/resource_ids.h"
 #include "ui/web_links.h"
 
@@ -243,6 +245,94 @@ TEST(PluginsDialog, ListsTicksInstallsRefusesNonPluginsAndOkKeepsTheTicks) {
     Click(dialog, IDCANCEL);
   }), IDCANCEL);
   EXPECT_FALSE(settings.IsPluginEnabled("Tool.gdp"));
+}
+
+class ClosedPreview final : public PreviewHost {
+ public:
+  void PreviewClosed() override { ++closed; }
+  int closed = 0;
+};
+
+std::vector<std::string> ListViewTexts(HWND list) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < ListView_GetItemCount(list); ++i) {
+    char text[100] = {};
+    ListView_GetItemText(list, i, 0, text, sizeof text);
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    item.iItem = i;
+    SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    texts.push_back(std::string(text) + (item.iImage >= 0 ? "" : " (no picture)"));
+  }
+  return texts;
+}
+
+// The Preview window over a package of real icon files: categories, the format chosen from the
+// shell's icon size and kept across categories, icons without that format, the clipboard copy
+// read back, and the place it is left at kept for the next time.
+TEST(PreviewWindow, ShowsTheCategoriesInTheShellsFormatAndCopiesAnImage) {
+  test::ScratchFolder folder;
+  auto icon = [&](const std::string& name, const std::vector<test::Bytes>& images) {
+    const test::Bytes bytes = test::IcoFile(images);
+    folder.Write("Night\\" + name, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  };
+  icon("Night.ico", {test::BitmapImage({.width = 16, .height = 16, .bitCount = 8}), test::BitmapImage({})});
+  icon("Small.ico", {test::BitmapImage({.width = 16, .height = 16, .bitCount = 8})});
+  const std::string package = folder.Write("Night\\Night.gdtheme",
+      "[Package Info]\r\nAuthor=A. Tester\r\n[Desktop Icons]\r\nMy Computer=%ThemeDir%Night.ico,0\r\n"
+      "Recycle Bin (full)=%ThemeDir%Missing.ico\r\n[Folder Icons]\r\nClosed Folder=%ThemeDir%Small.ico\r\n");
+  test::MemoryRegistry backend;
+  Registry registry(backend);
+  registry.WriteRegString(RegRoot::CurrentUser, "Control Panel\\desktop\\WindowMetrics", "Shell Icon Size", "16");
+  test::ScriptedPrompt prompt;
+  ClosedPreview host;
+  {
+    PreviewWindow preview(host, SystemIni(), registry, prompt);
+    ASSERT_TRUE(preview.Create(GetModuleHandleA(nullptr), nullptr, true));
+    const HWND window = preview.hwnd();
+    const HWND icons = GetDlgItem(window, IDC_PREVIEW_ICONS);
+    const HWND formats = GetDlgItem(window, IDC_PREVIEW_FORMATS);
+    const HWND toolbar = GetDlgItem(window, IDC_PREVIEW_TOOLBAR);
+    preview.ShowPackage(package);
+    EXPECT_EQ(TextOf(window), "Night Preview (General Icons)");
+    EXPECT_EQ(TextOf(formats), "16 x 16,  256 colors") << "the shell's size";
+    EXPECT_EQ(SendMessageA(formats, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(ListViewTexts(icons), (std::vector<std::string>{"Closed Folder", "Recycle Bin (full) (no picture)", "My Computer"}));
+    EXPECT_FALSE(SendMessageA(toolbar, TB_ISBUTTONENABLED, IDC_PREVIEW_PREVIOUS, 0));
+
+    SendMessageA(formats, CB_SETCURSEL, 1, 0);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_PREVIEW_FORMATS, CBN_SELCHANGE), reinterpret_cast<LPARAM>(formats));
+    EXPECT_EQ(ListViewTexts(icons)[0], "Closed Folder (no picture)") << "Small.ico has no 32-pixel image";
+    SendMessageA(window, WM_COMMAND, IDM_PREVIEW_NEXT, 0);
+    EXPECT_EQ(TextOf(window), "Night Preview (Desktop Icons)");
+    EXPECT_EQ(TextOf(formats), "32 x 32,  16 colors") << "kept across categories";
+    EXPECT_TRUE(SendMessageA(toolbar, TB_ISBUTTONENABLED, IDC_PREVIEW_PREVIOUS, 0));
+    EXPECT_TRUE(SendMessageA(toolbar, TB_ISBUTTONENABLED, IDC_PREVIEW_NEXT, 0));
+    SendMessageA(window, WM_COMMAND, IDM_PREVIEW_NEXT, 0);
+    EXPECT_EQ(TextOf(window), "Night Preview (Folder Icons)");
+    EXPECT_FALSE(SendMessageA(toolbar, TB_ISBUTTONENABLED, IDC_PREVIEW_NEXT, 0)) << "the last category";
+    EXPECT_EQ(TextOf(formats), "16 x 16,  256 colors") << "the one format there";
+
+    SendMessageA(window, WM_COMMAND, IDC_PREVIEW_PREVIOUS, 0);
+    ListView_SetItemState(icons, 1, LVIS_SELECTED, LVIS_SELECTED);  // My Computer
+    SendMessageA(window, WM_COMMAND, IDM_PREVIEW_COPY, 0);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(GetClipboardData(CF_DIB)));
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->biWidth * 1000 + header->biHeight, 16 * 1000 + 16) << "the format shown last, its colour half";
+    GlobalUnlock(GetClipboardData(CF_DIB));
+    CloseClipboard();
+    EXPECT_TRUE(prompt.requests.empty());
+
+    SetWindowPos(window, nullptr, 120, 80, 400, 300, SWP_NOZORDER);
+    SendMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(host.closed, 1);
+    EXPECT_FALSE(IsWindowVisible(window));
+  }
+  SettingsStore settings(registry);
+  EXPECT_EQ(settings.ReadCoordinate(TextSetting::PreviewLeft).value_or(-1) * 1000 +
+                settings.ReadCoordinate(TextSetting::PreviewWidth).value_or(-1),
+            120 * 1000 + 400);
 }
 
 }  // namespace

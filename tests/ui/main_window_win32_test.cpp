@@ -368,6 +368,7 @@ void DropFile(HWND page, const std::string& path) {
 TEST(PackagesPage, ListsSortsLoadsAndRemembersItsBoxes) {
   Program program;
   const std::string blue = program.Package("Blue", "Zed"), red = program.Package("Red", "");
+  program.settings.SetFlag(Flag::ShowPreview, true);
   IncludeFlags firstLoad{};
   program.Run([&](HWND window) {
     Command(window, IDM_INCLUDE_FIRST + 2, 0);  // another process turns Folders off
@@ -386,6 +387,14 @@ TEST(PackagesPage, ListsSortsLoadsAndRemembersItsBoxes) {
     EXPECT_EQ(TextOf(GetDlgItem(page, IDC_SELECTED_PACKAGE)), "Selected Package: Blue");
     SendDlgItemMessageA(page, IDC_LOAD, BM_CLICK, 0, 0);
     EXPECT_EQ(TextOf(window), "Glimmerdeck - Blue");
+    // "Show Preview" opens the preview of the loaded package; the defaults have none.
+    const HWND preview = FindWindowA(nullptr, "Blue Preview (General Icons)");
+    EXPECT_TRUE(preview && IsWindowVisible(preview) && IsDlgButtonChecked(page, IDC_PREVIEW));
+    SendMessageA(list, LB_SETCURSEL, 0, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_LIBRARY_LIST, LBN_SELCHANGE), 0);
+    EXPECT_FALSE(IsWindowVisible(preview) || IsDlgButtonChecked(page, IDC_PREVIEW));
+    SendMessageA(list, LB_SETCURSEL, 2, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_LIBRARY_LIST, LBN_SELCHANGE), 0);
     firstLoad = program.operations.seen.page.include;
     SendDlgItemMessageA(page, IDC_INCLUDE_CURSORS, BM_CLICK, 0, 0);  // sends all seven boxes
     Command(window, IDM_PAGE_LOAD);
