@@ -39,6 +39,10 @@ applied=$(sandbox_currents)
 wine "$app_dir/glimmerdeck.exe" /default2 </dev/null
 wineserver -w
 
+for place in "Left 400" "Top 140" "Width 390" "Height 270"; do
+  wine reg add 'HKCU\Software\Quillmoor\Glimmerdeck' /v "Preview ${place% *}" /d "${place#* }" /f \
+    >/dev/null 2>&1
+done
 wine explorer /desktop=Glimmerdeck,800x480 "$app_dir/glimmerdeck.exe" </dev/null >/dev/null 2>&1 &
 desktop=$(timeout 60 xdotool search --sync --onlyvisible --name '^Glimmerdeck - Wine desktop' |
   head -1)
@@ -60,6 +64,9 @@ shot icons-and-cursors
 click 108 140 && click 300 180 && shot packages
 # Load: the notice about the classic start menu comes first; then Apply.
 click 218 351 && sleep 4 && xdotool key Return && shot packages-loaded
+# The Preview toggle: the window opens where it was left (set below, inside the desktop).
+click 300 351 && shot preview
+click 300 351
 click 695 408 && sleep 6
 diff <(printf '%s\n' "$applied") <(sandbox_currents) >/dev/null || fail "Apply left another look than /lt"
 # Keys go to the window under the pointer: the main window's caption.
@@ -72,8 +79,12 @@ wine "$app_dir/gdctl.exe" package check "$app_path\Themes\Captured\Captured.gdth
 click 300 185 && click 565 358 && sleep 1 && xdotool key y && sleep 3
 [ ! -e "$themes/Captured" ] || fail "Delete left the package folder"
 click 108 290 && shot settings
-# The number editor shows while the cache size row is the caret row.
-click 300 262 && shot settings-number
+# "Use large icons", then the cache size row, whose number editor shows while it is the caret
+# row; Apply writes the icon size the large icons asked for.
+click 300 202 && click 300 262 && shot settings-number
+click 695 408 && sleep 6
+wine reg query 'HKCU\Control Panel\desktop\WindowMetrics' /v 'Shell Icon Size' </dev/null 2>/dev/null |
+  grep -q 'REG_SZ *48' || fail "Apply with large icons ticked did not write the icon size 48"
 # A plugin dropped into the Plugins folder is listed by the Plugins dialog.
 mkdir -p "$app_dir/Plugins"
 printf '[Application Info]\r\nName=Night Notes\r\nLocation=0\r\nCLSID={5C1A7E2B-0D4F-4C1E-9B7A-2F6D8E3A1B90}\r\nIconFile=C:\\Program Files\\Night Notes\\notes.exe\r\nIconIndex=0\r\nComments=Adds the desktop icon of Night Notes.\r\n' \

@@ -108,9 +108,13 @@ SettingsPageModel::SettingsPageModel(Registry& registry, PropertyTabRegistrar& p
 }
 
 void SettingsPageModel::ReadDisplaySettings() {
-  // More colours than 16 (24 or 32 bits on later systems) count as all colours too.
-  const auto depth = ParseNumber(registry_.ReadText(RegRoot::CurrentUser, kWindowMetricsKey, kShellIconBitsValue));
-  checked_[Index(SettingsRow::AllColors)] = depth && *depth >= kAllColorsDepth;
+  // More colours than 16 (24 or 32 bits on later systems) count as all colours too, and so
+  // does no setting at all where the shell draws in all colours by itself: read as unticked,
+  // any change of the group would bring such a shell down to 16 colours.
+  const std::string depthText = registry_.ReadText(RegRoot::CurrentUser, kWindowMetricsKey, kShellIconBitsValue);
+  const auto depth = ParseNumber(depthText);
+  checked_[Index(SettingsRow::AllColors)] =
+      depth ? *depth >= kAllColorsDepth : depthText == kRegTextSentinel && FullColorShell(os_);
   checked_[Index(SettingsRow::ShortcutOverlays)] =
       registry_.ReadText(RegRoot::ClassesRoot, "lnkfile", kShortcutMarker) != kRegTextSentinel;
   const std::string iconClass = registry_.ReadText(RegRoot::ClassesRoot, ".ico", "");

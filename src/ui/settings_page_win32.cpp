@@ -52,6 +52,9 @@ bool SettingsPage::OnInitDialog() {
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
   }
   ShowTicks();
+  // Ticking moved the caret to the last ticked row; the page starts at its top.
+  SendMessageA(list, LB_SETCARETINDEX, 0, FALSE);
+  SendMessageA(list, LB_SETTOPINDEX, 0, 0);
   return true;
 }
 

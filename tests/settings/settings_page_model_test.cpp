@@ -53,7 +53,9 @@ TEST(SettingsPage, StartsFromTheRegistryAndFallsBackOnValuesOutOfRange) {
   for (int i = 0; i < kSettingsRowCount; ++i) {
     if (model.Checked(static_cast<SettingsRow>(i))) ticked += std::to_string(i) + " ";
   }
-  EXPECT_EQ(ticked, "9 11 14 15 ");
+  EXPECT_EQ(ticked, "1 9 11 14 15 ") << "no colour setting on XP: all colours";
+  Page windows95(Os::Windows95);
+  EXPECT_FALSE(windows95.Open().Checked(SettingsRow::AllColors));
   EXPECT_EQ(model.Value(SettingsRow::IconSize), 32);
   EXPECT_EQ(model.Value(SettingsRow::IconCacheSize), 1024);
 

@@ -13,6 +13,7 @@
 
 #include "package/package_host_win32.h"
 #include "platform/ini_win32.h"
+#include "platform/registry_win32.h"
 #include "support/dialog_driver_win32.h"
 #include "support/memory_registry.h"
 #include "support/scratch_folder.h"
@@ -139,6 +140,7 @@ struct Program {
   NoArchives zip;
   NoChoices choosers;
   NoPropertyTab propertyTab;
+  Registry* settingsRegistry = &registry;  // where the Settings page reads and writes
   LibrarySystem library{SystemShell(), SystemIni(), files, registry, prompt, folder.path() + "\\Themes"};
 
   std::string Package(const std::string& name, const std::string& author) {
@@ -149,7 +151,7 @@ struct Program {
   // Runs the window as a user's start; `act` works on it and must close it.
   int Run(std::function<void(HWND)> act, const std::string& packageFile = "") {
     WindowStart start{.appPath = folder.path(), .packageFile = packageFile, .flags = {}, .interactive = true};
-    MainWindow window(start, settings, prompt, operations, WindowServices{library, installer, zip, choosers, registry, propertyTab});
+    MainWindow window(start, settings, prompt, operations, WindowServices{library, installer, zip, choosers, *settingsRegistry, propertyTab});
     test::DialogDriver driver(FindMainWindow, std::move(act), IDCANCEL);
     const int code = window.Run(GetModuleHandleA(nullptr));
     EXPECT_TRUE(driver.acted());
@@ -262,10 +264,28 @@ TEST(MainWindow, ClosingAsksToApplyAndCancelKeepsTheWindowOpen) {
 
 // The Settings page: its ticks are the list's selection, a click on a heading is taken back, the
 // number editor follows the caret row, and Apply writes only the groups that changed.
+// A text or number of the test prefix's registry, read past the program's own registry code;
+// "-" when missing.
+std::string RegValue(HKEY root, const char* key, const char* name) {
+  char data[300] = {};
+  DWORD size = sizeof data;
+  DWORD type = 0;
+  if (RegGetValueA(root, key, name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type, data, &size) != ERROR_SUCCESS) return "-";
+  return type == REG_DWORD ? std::to_string(*reinterpret_cast<DWORD*>(data)) : std::string(data);
+}
+
+// The Settings page over the test prefix's registry: its ticks are the list's selection, a
+// click on a heading is taken back, the number editor follows the caret row, and Apply writes
+// only the groups that changed.
 TEST(MainWindow, SettingsRowsStartFromTheRegistryAndApplyWritesTheChangedGroups) {
   Program program;
-  const std::string metrics = "Control Panel\\desktop\\WindowMetrics";
-  program.registry.WriteRegString(RegRoot::CurrentUser, metrics, "Shell Icon Size", "48");
+  program.settingsRegistry = &SystemRegistry();
+  const char* metrics = "Control Panel\\desktop\\WindowMetrics";
+  const char* explorer = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer";
+  const std::string programKey(kProgramKey);
+  const std::string cacheSize = RegValue(HKEY_LOCAL_MACHINE, explorer, "Max Cached Icons");
+  SystemRegistry().WriteRegString(RegRoot::CurrentUser, metrics, "Shell Icon Size", "48");
+  SystemRegistry().WriteRegString(RegRoot::CurrentUser, metrics, "Shell Icon BPP", "32");
   program.Run([&](HWND window) {
     HWND settings = nullptr;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -283,7 +303,7 @@ TEST(MainWindow, SettingsRowsStartFromTheRegistryAndApplyWritesTheChangedGroups)
       SendMessageA(settings, WM_COMMAND, MAKEWPARAM(IDC_SETTINGS_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     };
     EXPECT_EQ(ListTexts(list).size(), 18u);
-    EXPECT_TRUE(selected(SettingsRow::LargeIcons) && selected(SettingsRow::SmartLoad));
+    EXPECT_TRUE(selected(SettingsRow::LargeIcons) && selected(SettingsRow::SmartLoad) && selected(SettingsRow::AllColors));
     EXPECT_FALSE(selected(SettingsRow::ShowPreview));
 
     click(SettingsRow::Others);
@@ -305,13 +325,14 @@ TEST(MainWindow, SettingsRowsStartFromTheRegistryAndApplyWritesTheChangedGroups)
     Command(window, IDC_APPLY);
     Command(window, IDOK);
   });
-  EXPECT_EQ(program.registry.ReadNumber(RegRoot::CurrentUser, kProgramKey, "Smart Load"), 0u);
-  EXPECT_EQ(program.registry.ReadText(RegRoot::CurrentUser, metrics, "Shell Icon Size"), "49");
-  EXPECT_EQ(program.registry.ReadText(RegRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer",
-                                      "Max Cached Icons"),
-            "ERROR")
-      << "the cache size was only looked at";
+  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, programKey.c_str(), "Smart Load"), "0");
+  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, programKey.c_str(), "Package Info"), "1") << "the whole group";
+  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, metrics, "Shell Icon Size"), "49");
+  EXPECT_EQ(RegValue(HKEY_CURRENT_USER, metrics, "Shell Icon BPP"), "32") << "a deeper setting is kept";
+  EXPECT_EQ(RegValue(HKEY_LOCAL_MACHINE, explorer, "Max Cached Icons"), cacheSize) << "only looked at";
   EXPECT_EQ(program.operations.calls, (Calls{"apply", "rebuild"})) << "a new icon size asks for a rebuild";
+  // The prefix is shared with the other tests: the program's settings go again.
+  RegDeleteKeyA(HKEY_CURRENT_USER, programKey.c_str());
 }
 
 // The keys reach the window as the user's do: posted to its queue, read by its loop.
