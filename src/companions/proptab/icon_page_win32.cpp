@@ -31,6 +31,8 @@ PageState* StateOf(HWND page) { return reinterpret_cast<PageState*>(GetWindowLon
 void Show(HWND page, PageState& state, const ItemIcon& icon) {
   state.shown = icon.icon;
   state.previews = LoadPreviews(icon.icon);
+  // The drawing tells screen readers nothing; the preview's text names what it shows.
+  SetDlgItemTextA(page, IDC_PREVIEW, PreviewSummary(state.previews).c_str());
   SetDlgItemTextA(page, IDC_ICON_FILE, icon.icon.file.c_str());
   SetDlgItemInt(page, IDC_ICON_INDEX, static_cast<UINT>(icon.icon.index), TRUE);
   SetDlgItemTextA(page, IDC_ORIGIN, icon.origin.c_str());

@@ -24,11 +24,19 @@ int GroupPosition(const std::string& file, int index) {
   return found == names.end() ? -1 : static_cast<int>(found - names.begin());
 }
 
+constexpr char kNoPreview[] = "This icon cannot be shown.";
+
+}  // namespace
+
 std::string SizeLabel(const IconPreview& preview) {
   return std::to_string(preview.width) + " x " + std::to_string(preview.height);
 }
 
-}  // namespace
+std::string PreviewSummary(const std::vector<IconPreview>& previews) {
+  std::string summary;
+  for (const IconPreview& preview : previews) summary += (summary.empty() ? "" : ", ") + SizeLabel(preview);
+  return summary.empty() ? kNoPreview : summary;
+}
 
 std::vector<IconPreview> LoadPreviews(const IconRef& icon) {
   const int position = GroupPosition(icon.file, icon.index);
@@ -65,7 +73,7 @@ void DrawPreviews(HDC dc, const RECT& area, const std::vector<IconPreview>& prev
   const int labelHeight = static_cast<int>(metrics.tmHeight);
   if (previews.empty()) {
     RECT text = area;
-    DrawTextA(dc, "This icon cannot be shown.", -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextA(dc, kNoPreview, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     return;
   }
   const int tallest = std::max(1, static_cast<int>(area.bottom - area.top) - labelHeight - 3 * kGap);

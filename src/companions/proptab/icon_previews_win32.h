@@ -21,6 +21,10 @@ struct IconPreview {
 // Empty when the icon cannot be read or drawn.
 std::vector<IconPreview> LoadPreviews(const IconRef& icon);
 
+// "16 x 16" for one preview; "16 x 16, 32 x 32" for all, or a note that there are none.
+std::string SizeLabel(const IconPreview& preview);
+std::string PreviewSummary(const std::vector<IconPreview>& previews);
+
 // Draws the previews in rows across `area` with "16 x 16" under each, in the DC's font;
 // sizes taller than the area are drawn scaled down and keep their real size in the label.
 void DrawPreviews(HDC dc, const RECT& area, const std::vector<IconPreview>& previews);
