@@ -76,28 +76,47 @@ void DrawPreviews(HDC dc, const RECT& area, const std::vector<IconPreview>& prev
     DrawTextA(dc, kNoPreview, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     return;
   }
+  // Each preview's cell, laid out in rows; within a row the icons stand on one line so that
+  // their labels line up.
+  struct Cell {
+    const IconPreview* preview;
+    std::string label;
+    int width, iconWidth, iconHeight, row;
+  };
   const int tallest = std::max(1, static_cast<int>(area.bottom - area.top) - labelHeight - 3 * kGap);
   const int widest = std::max(1, static_cast<int>(area.right - area.left) - 2 * kGap);
-  const int saved = SaveDC(dc);
-  IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-  int x = area.left + kGap, y = area.top + kGap, rowHeight = 0;
+  std::vector<Cell> cells;
+  std::vector<int> rowHeights{0};
+  int x = area.left + kGap;
   for (const IconPreview& preview : previews) {
     const double scale = std::min({1.0, static_cast<double>(tallest) / preview.height,
                                    static_cast<double>(widest) / preview.width});
-    const int drawnWidth = std::max(1, static_cast<int>(preview.width * scale));
-    const int side = std::max(1, static_cast<int>(preview.height * scale));
-    const std::string label = SizeLabel(preview);
+    Cell cell{&preview, SizeLabel(preview), 0, std::max(1, static_cast<int>(preview.width * scale)),
+              std::max(1, static_cast<int>(preview.height * scale)), 0};
     SIZE labelSize{};
-    GetTextExtentPoint32A(dc, label.c_str(), static_cast<int>(label.size()), &labelSize);
-    const int cell = std::max(drawnWidth, static_cast<int>(labelSize.cx));
-    if (x + cell > area.right - kGap && x > area.left + kGap) {
-      x = area.left + kGap, y += rowHeight + kGap, rowHeight = 0;
+    GetTextExtentPoint32A(dc, cell.label.c_str(), static_cast<int>(cell.label.size()), &labelSize);
+    cell.width = std::max(cell.iconWidth, static_cast<int>(labelSize.cx));
+    if (x + cell.width > area.right - kGap && x > area.left + kGap) x = area.left + kGap, rowHeights.push_back(0);
+    cell.row = static_cast<int>(rowHeights.size()) - 1;
+    rowHeights.back() = std::max(rowHeights.back(), cell.iconHeight);
+    x += cell.width + kGap;
+    cells.push_back(std::move(cell));
+  }
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
+  int row = -1, top = area.top;
+  for (const Cell& cell : cells) {
+    if (cell.row != row) {
+      if (row >= 0) top += rowHeights[static_cast<std::size_t>(row)] + 2 + labelHeight + kGap;
+      row = cell.row, x = area.left + kGap;
+      if (row == 0) top += kGap;
     }
-    DrawIconEx(dc, x + (cell - drawnWidth) / 2, y, preview.icon.get(), drawnWidth, side, 0, nullptr, DI_NORMAL);
-    RECT labelRect{x, y + side + 2, x + cell, y + side + 2 + labelHeight};
-    DrawTextA(dc, label.c_str(), -1, &labelRect, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
-    x += cell + kGap;
-    rowHeight = std::max(rowHeight, side + 2 + labelHeight);
+    const int base = top + rowHeights[static_cast<std::size_t>(row)];
+    DrawIconEx(dc, x + (cell.width - cell.iconWidth) / 2, base - cell.iconHeight, cell.preview->icon.get(),
+               cell.iconWidth, cell.iconHeight, 0, nullptr, DI_NORMAL);
+    RECT labelRect{x, base + 2, x + cell.width, base + 2 + labelHeight};
+    DrawTextA(dc, cell.label.c_str(), -1, &labelRect, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
+    x += cell.width + kGap;
   }
   RestoreDC(dc, saved);
 }

@@ -6,6 +6,7 @@
 #include <shlwapi.h>
 
 #include <cctype>
+#include <optional>
 
 #include "platform/path_text.h"
 #include "platform/shell.h"
@@ -51,11 +52,26 @@ std::string ProfileString(const std::string& ini, const char* key) {
   return value;
 }
 
+// Where the shell itself takes the item's icon from, when it says.
+std::optional<IconRef> ShellIconLocation(const std::string& path) {
+  SHFILEINFOA info{};
+  if (SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICONLOCATION) == 0 || info.szDisplayName[0] == '\0') {
+    return std::nullopt;
+  }
+  return IconRef{FindIconFile(info.szDisplayName, ""), info.iIcon};
+}
+
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 ItemIcon FileIcon(const std::string& path) {
   const std::string type = FileTypeOf(path);
-  if (type.empty()) return Shell32Icon(kUnknownFileIcon, "Files of this kind have no registered type.");
+  if (type.empty()) {
+    // The shell may still know an icon for the file itself (programs show their own).
+    if (auto shown = ShellIconLocation(path)) {
+      return ItemIcon{*shown, false, "No file type is registered for it; this is the shell's own icon for it."};
+    }
+    return Shell32Icon(kUnknownFileIcon, "Files of this kind have no registered type.");
+  }
   const std::string text = DefaultValue(HKEY_CLASSES_ROOT, type + "\\DefaultIcon");
   if (text.empty()) return Shell32Icon(kUnknownFileIcon, "The file type " + Quoted(type) + " has no icon of its own.");
   ItemIcon result{ParseIconText(text, FolderOf(path)), true, "The icon of the file type " + Quoted(type) + "."};
@@ -77,10 +93,7 @@ ItemIcon DriveTypeIcon(const std::string& root) {
 ItemIcon DriveDefaultIcon(const std::string& root, bool overridden) {
   // The shell's answer would include our own override while it stands.
   if (overridden) return DriveTypeIcon(root);
-  SHFILEINFOA info{};
-  if (SHGetFileInfoA(root.c_str(), 0, &info, sizeof info, SHGFI_ICONLOCATION) != 0 && info.szDisplayName[0] != '\0') {
-    return ItemIcon{IconRef{FindIconFile(info.szDisplayName, ""), info.iIcon}, false, "The shell's icon for the drive."};
-  }
+  if (auto shown = ShellIconLocation(root)) return ItemIcon{*shown, false, "The shell's icon for the drive."};
   return DriveTypeIcon(root);
 }
 
