@@ -105,7 +105,7 @@ void PickerDialog::OnCommand(int id, int code) {
       if (FieldText() != loaded_) {
         LoadTyped();
       } else {
-        Choose();
+        Choose(Selected());
       }
       break;
     case IDCANCEL: EndDialog(hwnd_, PICKICON_CANCELLED); break;
@@ -123,8 +123,8 @@ void PickerDialog::OnNotify(const NMHDR& header) {
   if (header.idFrom != IDC_PICK_LIST) return;
   if (header.code == LVN_ITEMCHANGED) {
     UpdateOk();
-  } else if (header.code == NM_DBLCLK && reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) {
-    Choose();
+  } else if (header.code == NM_DBLCLK) {
+    Choose(reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
   }
 }
 
@@ -193,10 +193,11 @@ void PickerDialog::Browse() {
   Load(chosen, 0);
 }
 
-void PickerDialog::Choose() {
-  const int selected = Selected();
-  if (selected < 0) return;  // OK is disabled then, but messages can still arrive
-  chosen_ = {loaded_, selected};
+void PickerDialog::Choose(int item) {
+  // No icon: OK is disabled then, but Enter and messages can still arrive; a double click
+  // can hit the space between icons.
+  if (item < 0 || item >= ListView_GetItemCount(GetDlgItem(hwnd_, IDC_PICK_LIST))) return;
+  chosen_ = {loaded_, item};
   EndDialog(hwnd_, PICKICON_CHOSEN);
 }
 

@@ -38,7 +38,8 @@ class PickerDialog {
   void Load(const std::string& typed, int selected);
   void LoadTyped();
   void Browse();
-  void Choose();
+  // Ends the dialog with the icon at `item` of the list, if there is one.
+  void Choose(int item);
   void UpdateOk();
   int Selected() const;
   std::string FieldText() const;
