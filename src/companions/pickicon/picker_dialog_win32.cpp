@@ -92,6 +92,11 @@ void PickerDialog::OnInit() {
   const HWND field = GetDlgItem(hwnd_, IDC_PICK_FILE);
   SendEnterAsOk(field);
   SetWindowTextA(field, start_.file.c_str());
+  // Cells no wider than a short number label need, so that two rows of icons fit; in dialog
+  // units, to follow the font.
+  RECT cell{0, 0, 30, 36};
+  MapDialogRect(hwnd_, &cell);
+  ListView_SetIconSpacing(GetDlgItem(hwnd_, IDC_PICK_LIST), cell.right, cell.bottom);
   Load(start_.file, start_.index);
   // The list takes the keys when it has icons; otherwise the user has a file name to fix.
   const HWND focus = sheet_.imageOf.empty() ? field : GetDlgItem(hwnd_, IDC_PICK_LIST);
