@@ -80,7 +80,7 @@ INT_PTR PickerDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_NOTIFY:
       OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-      return TRUE;
+      return FALSE;  // the list's notifications want no answer
     default:
       return FALSE;
   }
@@ -113,12 +113,12 @@ void PickerDialog::OnCommand(int id, int code) {
         Choose(Selected());
       }
       break;
-    case IDCANCEL: EndDialog(hwnd_, PICKICON_CANCELLED); break;
-    case IDC_PICK_RESTORE_DEFAULT: EndDialog(hwnd_, PICKICON_RESTORE_DEFAULT); break;
-    case IDC_PICK_RESTORE_CURRENT: EndDialog(hwnd_, PICKICON_RESTORE_CURRENT); break;
+    case IDCANCEL: End(PICKICON_CANCELLED); break;
+    case IDC_PICK_RESTORE_DEFAULT: End(PICKICON_RESTORE_DEFAULT); break;
+    case IDC_PICK_RESTORE_CURRENT: End(PICKICON_RESTORE_CURRENT); break;
     case IDC_PICK_BROWSE: Browse(); break;
     case IDC_PICK_FILE:
-      if (code == EN_KILLFOCUS && FieldText() != loaded_) LoadTyped();
+      if (code == EN_KILLFOCUS && !ending_ && FieldText() != loaded_) LoadTyped();
       break;
     default: break;
   }
@@ -203,7 +203,13 @@ void PickerDialog::Choose(int item) {
   // can hit the space between icons.
   if (item < 0 || item >= ListView_GetItemCount(GetDlgItem(hwnd_, IDC_PICK_LIST))) return;
   chosen_ = {loaded_, item};
-  EndDialog(hwnd_, PICKICON_CHOSEN);
+  End(PICKICON_CHOSEN);
+}
+
+void PickerDialog::End(INT_PTR result) {
+  // Ending moves the focus out of the file field: no file is loaded on the way out.
+  ending_ = true;
+  EndDialog(hwnd_, result);
 }
 
 void PickerDialog::UpdateOk() {

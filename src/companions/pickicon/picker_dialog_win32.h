@@ -40,6 +40,7 @@ class PickerDialog {
   void Browse();
   // Ends the dialog with the icon at `item` of the list, if there is one.
   void Choose(int item);
+  void End(INT_PTR result);
   void UpdateOk();
   int Selected() const;
   std::string FieldText() const;
@@ -51,6 +52,7 @@ class PickerDialog {
   std::string loaded_;  // the field's text that the list shows the icons of
   IconSheet sheet_;
   IconChoice chosen_;
+  bool ending_ = false;
 };
 
 }  // namespace gd::pickicon

@@ -39,6 +39,17 @@ Buffer BufferOf(const std::string& file) {
   return buffer;
 }
 
+// The dialog open on this thread: other test programs may show dialogs of their own meanwhile.
+HWND FindPicker() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM out) -> BOOL {
+    char name[8] = {};
+    GetClassNameA(window, name, sizeof name);
+    return lstrcmpA(name, "#32770") == 0 ? (*reinterpret_cast<HWND*>(out) = window, FALSE) : TRUE;
+  }, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 struct Call {
   int result = 0;
   Buffer before, after;
@@ -46,7 +57,7 @@ struct Call {
 };
 Call Pick(const Buffer& buffer, int index, const char* slot, std::function<void(HWND)> act) {
   Call call{0, buffer, buffer, index};
-  DialogDriver driver([] { return FindWindowA("#32770", nullptr); }, std::move(act), IDCANCEL);
+  DialogDriver driver(FindPicker, std::move(act), IDCANCEL);
   const PickIconChangeIcon changeIcon = ChangeIcon();
   if (changeIcon == nullptr) return ADD_FAILURE() << "pickicon.dll beside the test program", call;
   call.result = changeIcon(call.after.data(), &call.index, slot);
