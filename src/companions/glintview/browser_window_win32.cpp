@@ -179,8 +179,11 @@ void BrowserWindow::ShowGroup(std::optional<std::size_t> group) {
   FillImageReport(Item(IDC_IMAGES), shown ? ImageRows(*shown, file_->animation) : std::vector<ImageRow>{});
   filling_ = false;
   if (shown && !shown->images.empty()) {
-    SelectOnly(Item(IDC_IMAGES), 0);
-    ShowImage(0);
+    // The image the grid shows for the group comes first, rather than, say, a large PNG
+    // that the preview could only show in part.
+    const std::size_t first = GridImage(*shown, GetSystemMetrics(SM_CXICON)).value_or(0);
+    SelectOnly(Item(IDC_IMAGES), first);
+    ShowImage(first);
   }
 }
 

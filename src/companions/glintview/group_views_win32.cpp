@@ -63,7 +63,7 @@ UniqueImageList FillGroupGrid(HWND grid, const BrowsedFile& file) {
 void AddImageColumns(HWND report) {
   ListView_SetExtendedListViewStyle(report, LVS_EX_FULLROWSELECT);
   // Widths in dialog units, so that they follow the dialog's font.
-  const std::array<std::pair<const char*, int>, 3> columns{{{"No.", 20}, {"Size and colours", 80}, {"Stored as", 120}}};
+  const std::array<std::pair<const char*, int>, 3> columns{{{"No.", 20}, {"Size and colours", 96}, {"Stored as", 104}}};
   const HWND dialog = GetParent(report);
   for (std::size_t c = 0; c < columns.size(); ++c) {
     RECT units{0, 0, columns[c].second, 0};

@@ -47,9 +47,9 @@ class ScriptedChooser final : public FileChooser {
 Bytes Grey(std::uint8_t level, std::int32_t size = 32) {
   return BitmapImage({.width = size, .height = size, .bitCount = 24, .fill = level});
 }
-// Three groups, the first two named: two images, one, and one of 16 pixels.
+// Three groups: 48 and 32 pixels, 32 pixels, and 16 pixels.
 Bytes ThreeGroupLibrary() {
-  return EncodeIconLibrary(std::vector<IconGroup>{GroupOf({Grey(0x11), Grey(0x22, 48)}, "Folder"),
+  return EncodeIconLibrary(std::vector<IconGroup>{GroupOf({Grey(0x22, 48), Grey(0x11)}, "Folder"),
                                                   GroupOf({Grey(0x33)}, "Drive"), GroupOf({Grey(0x44, 16)}, "Disc")})
       .value();
 }
@@ -163,9 +163,10 @@ TEST(GlintviewWindow, StartsOnTheNamedGroupAndShowsItsImagesAndTheChosenImageAtI
 
   browser.Click(IDC_GROUPS, 0);
   EXPECT_EQ(browser.Rows(IDC_IMAGES).size(), 2u);
-  EXPECT_EQ(browser.Rows(IDC_IMAGES)[1].substr(0, 34), "2 | 48 x 48,  True colors (24-bit)");
+  EXPECT_EQ(browser.Rows(IDC_IMAGES)[0].substr(0, 34), "1 | 48 x 48,  True colors (24-bit)");
+  EXPECT_EQ(browser.Selected(IDC_IMAGES), std::vector<int>{1}) << "the image the grid shows";
   EXPECT_EQ(Painted(browser.PreviewRow()), "32 pixels wide from 111111");
-  browser.Click(IDC_IMAGES, 1);
+  browser.Click(IDC_IMAGES, 0);
   EXPECT_EQ(Painted(browser.PreviewRow()), "48 pixels wide from 222222");
   EXPECT_TRUE(browser.MenuEnabled(IDM_COPY_IMAGE));
 
@@ -198,7 +199,7 @@ TEST(GlintviewWindow, SavesTheShownGroupAndGathersTheSelectedOnesSoThatTheyReadB
   ASSERT_TRUE(gathered);
   ASSERT_EQ(gathered->groups.size(), 2u);
   EXPECT_EQ(gathered->groups[0].name + " " + gathered->groups[1].name, "Mine 1 Mine 2");
-  EXPECT_EQ(gathered->groups[0].images.at(1).bytes, Grey(0x22, 48));
+  EXPECT_EQ(gathered->groups[0].images.at(0).bytes, Grey(0x22, 48));
   EXPECT_EQ(gathered->groups[1].images.at(0).bytes, Grey(0x44, 16));
   EXPECT_EQ(browser.chooser.proposed, (Texts{"Pack Drive.ico", "Pack gathered.icl"}));
 
@@ -237,9 +238,9 @@ TEST(GlintviewWindow, DamagedAndMissingFilesAreToldAndADroppedFileOpens) {
 TEST(GlintviewWindow, CopyImagePutsTheChosenImageOnTheClipboardAsABitmap) {
   Browser browser;
   browser.window.Open(browser.folder.Write("Pack.icl", Text(ThreeGroupLibrary())), 0);
-  browser.Click(IDC_IMAGES, 1);
+  browser.Click(IDC_IMAGES, 0);
   browser.Command(IDM_COPY_IMAGE);
-  EXPECT_EQ(browser.Status(), "Image 2 of group Folder copied to the clipboard.");
+  EXPECT_EQ(browser.Status(), "Image 1 of group Folder copied to the clipboard.");
   ASSERT_TRUE(OpenClipboard(nullptr));
   const HANDLE data = GetClipboardData(CF_DIB);
   const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
