@@ -10,15 +10,11 @@
 namespace gd::glintview {
 namespace {
 
-// The picture of a group in the grid: its chosen image drawn at the grid's size.
+// The picture of a group in the grid, from its image nearest the grid's size; the image list
+// scales it to its own size when it takes it.
 UniqueIcon GridIcon(const IconGroup& group, int size) {
   const auto chosen = GridImage(group, size);
-  if (!chosen) return UniqueIcon();
-  const IconImage& image = group.images[*chosen];
-  if (image.width == size && image.height == size) return CreateIconFromImage(image);
-  // The system scales other sizes while it makes the icon; the bytes are only read.
-  auto* bytes = const_cast<std::uint8_t*>(image.bytes.data());
-  return UniqueIcon(CreateIconFromResourceEx(bytes, image.size(), TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR));
+  return chosen ? CreateIconFromImage(group.images[*chosen]) : UniqueIcon();
 }
 
 // Keeps a list from painting while it is filled, and paints it once afterwards.

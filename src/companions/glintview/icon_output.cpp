@@ -2,6 +2,7 @@
 #include "glintview/icon_output.h"
 
 #include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "iconfmt/file_bytes.h"
@@ -33,7 +34,8 @@ std::string ProposedIconName(const BrowsedFile& file, std::size_t group) {
   std::string name = FileTitle(file.path);
   if (file.icons.groups.size() > 1) name += " " + file.labels.at(group);
   // Resource names may hold characters that no file name may.
-  std::replace_if(name.begin(), name.end(), [](char c) { return std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos; }, '_');
+  constexpr std::string_view kNotInNames = "\\/:*?\"<>|";
+  std::replace_if(name.begin(), name.end(), [&](char c) { return kNotInNames.find(c) != std::string_view::npos; }, '_');
   return name + ".ico";
 }
 

@@ -14,7 +14,6 @@ class ImagePreview {
   // Shows `image` (none: an empty preview) in `control` from now on.
   void Show(HWND control, const IconImage* image);
   void Draw(const DRAWITEMSTRUCT& item) const;
-  bool drawable() const { return static_cast<bool>(icon_); }
 
  private:
   UniqueIcon icon_;

@@ -17,6 +17,7 @@
 #include "iconfmt/icon_bytes.h"
 #include "iconfmt/ico_reader.h"
 #include "iconfmt/ne_reader.h"
+#include "platform/unique_handle.h"
 #include "support/memory_registry.h"
 
 namespace gd::glintview {
@@ -118,19 +119,17 @@ struct Browser {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), box.right, -box.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    DRAWITEMSTRUCT item{ODT_STATIC, IDC_PREVIEW, 0, ODA_DRAWENTIRE, 0, preview, dc, box, 0};
+    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    const UniqueGdiObject bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const HGDIOBJ previous = SelectObject(dc.get(), bitmap.get());
+    DRAWITEMSTRUCT item{ODT_STATIC, IDC_PREVIEW, 0, ODA_DRAWENTIRE, 0, preview, dc.get(), box, 0};
     SendMessageA(hwnd, WM_DRAWITEM, IDC_PREVIEW, reinterpret_cast<LPARAM>(&item));
     std::vector<COLORREF> row;
     for (int x = 0; x < box.right; ++x) {
-      const COLORREF pixel = GetPixel(dc, x, box.bottom / 2);
+      const COLORREF pixel = GetPixel(dc.get(), x, box.bottom / 2);
       row.push_back(pixel == GetSysColor(COLOR_WINDOW) ? 0 : pixel);
     }
-    SelectObject(dc, previous);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    SelectObject(dc.get(), previous);
     return row;
   }
 };
