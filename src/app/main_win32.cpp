@@ -20,6 +20,7 @@
 #include "system/system_effects_win32.h"
 #include "ui/file_choosers_win32.h"
 #include "ui/handover_block_win32.h"
+#include "ui/icon_picker_win32.h"
 #include "ui/main_window_win32.h"
 #include "ui/message_box_prompt_win32.h"
 #include "ui/notice_box_win32.h"
@@ -56,8 +57,9 @@ class DialogRunner final : public gd::MainWindowRunner {
     gd::ZipLibraryTool zip(registry, prompt_);
     gd::SystemFileChoosers choosers;
     gd::PropertyTabLibrary propertyTab(start.appPath);
+    gd::PickIconLibrary picker(start.appPath);
     gd::MainWindow window(start, settings_, prompt_, operations,
-                          gd::WindowServices{library, files, zip, choosers, registry, propertyTab});
+                          gd::WindowServices{library, files, zip, choosers, registry, propertyTab, catalogue, picker});
     return window.Run(GetModuleHandleA(nullptr));
   }
 

@@ -17,6 +17,8 @@ bool WriteShortcut(const std::string& shortcut, const std::string& target,
 bool SetShortcutIconLocation(const std::string& shortcut, const std::string& iconFile,
                              int iconIndex);
 bool ShellOpen(const std::string& fileOrAddress, const std::string& parameters);
+// The shell's Properties dialog of a file; false when the shell could not show it.
+bool ShowFileProperties(const std::string& path);
 // Deletes a file or folder tree without the recycle bin; the shell's result code.
 int DeleteWithShell(const std::string& path, unsigned flags);
 

@@ -102,6 +102,16 @@ bool ShellOpen(const std::string& fileOrAddress, const std::string& parameters) 
   return ShellExecuteExA(&info) != FALSE;
 }
 
+bool ShowFileProperties(const std::string& path) {
+  SHELLEXECUTEINFOA info{};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_FLAG_NO_UI;
+  info.lpVerb = "properties";
+  info.lpFile = path.c_str();
+  info.nShow = SW_SHOW;
+  return ShellExecuteExA(&info) != FALSE;
+}
+
 int DeleteWithShell(const std::string& path, unsigned flags) {
   // Both path lists end in two NULs; an empty destination likewise.
   std::vector<char> from(path.begin(), path.end());

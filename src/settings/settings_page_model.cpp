@@ -289,6 +289,7 @@ void SettingsPageModel::WriteOthers(SettingsApplied& applied) {
   }
   applied.othersWritten = true;
   applied.rememberWindow = Checked(SettingsRow::SaveSettings);
+  applied.quickLaunchTab = !Checked(SettingsRow::HideQuickLaunch);
 }
 
 SettingsApplied SettingsPageModel::Apply() {

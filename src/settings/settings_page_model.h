@@ -67,6 +67,7 @@ class PropertyTabRegistrar {
 struct SettingsApplied {
   bool othersWritten = false;
   bool rememberWindow = true;  // meaningful when othersWritten
+  bool quickLaunchTab = true;  // meaningful when othersWritten
   std::vector<std::string> failedRows;
 };
 

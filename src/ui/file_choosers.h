@@ -17,6 +17,8 @@ class FileChoosers : public ArchiveNameChooser {
   virtual std::optional<std::string> InstallArchive(const std::string& themesDir) = 0;
   // "Save Package": the package file to write.
   virtual std::optional<std::string> SavePackage(const std::string& themesDir) = 0;
+  // "Change Cursor for <slot>": a cursor file, starting in `startFolder`.
+  virtual std::optional<std::string> ChangeCursor(const std::string& slotName, const std::string& startFolder) = 0;
   // "Install Plugin": a plugin file.
   virtual std::optional<std::string> InstallPlugin(const std::string& pluginFolder) = 0;
 };

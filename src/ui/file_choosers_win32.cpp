@@ -48,6 +48,14 @@ std::optional<std::string> SystemFileChoosers::InstallPlugin(const std::string& 
   return ChooseFileToOpen(pluginFolder, kPluginFileFilter, std::string(kInstallPluginTitle).c_str());
 }
 
+std::optional<std::string> SystemFileChoosers::ChangeCursor(const std::string& slotName,
+                                                            const std::string& startFolder) {
+  const std::string title = "Change Cursor for " + slotName;
+  return ChooseFileToOpen(startFolder,
+                          "Cursor Files|*.cur;*.ani|Standard Cursors (*.cur)|*.cur|Animated Cursors (*.ani)|*.ani|",
+                          title.c_str());
+}
+
 std::optional<std::string> SystemFileChoosers::SavePackage(const std::string& themesDir) {
   return ChoosePackageFileToSave(GetActiveWindow(), themesDir);
 }

@@ -11,6 +11,7 @@ class SystemFileChoosers final : public FileChoosers {
   std::optional<std::string> InstallArchive(const std::string& themesDir) override;
   std::optional<std::string> SavePackage(const std::string& themesDir) override;
   std::optional<std::string> InstallPlugin(const std::string& pluginFolder) override;
+  std::optional<std::string> ChangeCursor(const std::string& slotName, const std::string& startFolder) override;
   std::optional<std::string> ChooseArchiveName(const std::string& startFolder,
                                                const std::string& proposedName) override;
 };

@@ -54,6 +54,7 @@ MainWindow::MainWindow(const WindowStart& start, SettingsStore& settings, Prompt
       packagesPage_(LibraryServices{services.library, services.installer, services.zipTool,
                                     services.choosers, *this},
                     settings),
+      iconsPage_(IconsServices{services.catalogue, services.picker, services.choosers, prompt, *this}),
       settingsPage_(*this, prompt) {
   state_.page.appPath = start.appPath;
   state_.page.packageFile = start.packageFile;
@@ -103,7 +104,7 @@ void MainWindow::SetUpIcons() {
 void MainWindow::BuildPages() {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   packagesPage_.Create(instance, hwnd(), state_.rememberWindow);
-  iconsPage_.CreatePage(instance, IDD_ICONS_PAGE, hwnd());
+  iconsPage_.Create(instance, hwnd(), settings_.IsOn(Flag::QuickLaunch));
   settingsPage_.Create(instance, hwnd(),
                        SettingsSystem{services_.registry, services_.propertyTab, state_.osVersion, state_.newShell});
   // The pages fill the room right of the page list and above the buttons.
@@ -354,6 +355,7 @@ void MainWindow::SwitchToPackageBuilder() {
   state_.page.packageFile.clear();
   UpdateTitle();
   operations_.SwitchView(state_, false);
+  iconsPage_.ViewChanged(false);
   EnableWindow(Item(IDC_APPLY), FALSE);
   pageList_.ShowSettingsEntry(false);
   if (shownPage_ == PageEntry::Settings) {
@@ -377,6 +379,7 @@ void MainWindow::SwitchToLocalUpdate() {
     UpdateTitle();
   }
   operations_.SwitchView(state_, true);
+  iconsPage_.ViewChanged(true);
   pageList_.ShowSettingsEntry(true);
   state_.page.pendingChanges = false;
   CheckView();
@@ -437,7 +440,10 @@ void MainWindow::Apply() {
   EnableWindow(Item(IDC_APPLY), FALSE);
   operations_.ApplyToSystem(state_, *this);
   const SettingsApplied settings = settingsPage_.Apply();
-  if (settings.othersWritten) state_.rememberWindow = settings.rememberWindow;
+  if (settings.othersWritten) {
+    state_.rememberWindow = settings.rememberWindow;
+    iconsPage_.ShowQuickLaunchTab(settings.quickLaunchTab);
+  }
   if (state_.page.needCacheRebuild && !start_.flags.skipCacheRebuild) {
     operations_.RebuildIconCache(state_);
   }
@@ -450,6 +456,12 @@ void MainWindow::Apply() {
 void MainWindow::SettingsChanged(const SettingsEffect& effect) {
   state_.page.needCacheRebuild |= effect.needCacheRebuild;
   start_.flags.restartNeeded |= effect.restartNeeded;
+}
+
+void MainWindow::SlotsChanged(bool needCacheRebuild) {
+  state_.page.pendingChanges = true;
+  state_.page.needCacheRebuild |= needCacheRebuild;
+  OfferApplyWhenPending();
 }
 
 void MainWindow::RebuildIconCacheNow() {

@@ -14,6 +14,7 @@
 #include "ui/app_state.h"
 #include "ui/dialog_win32.h"
 #include "ui/handover_block_win32.h"
+#include "ui/icons_page_win32.h"
 #include "ui/page_list_win32.h"
 #include "ui/packages_page_win32.h"
 #include "ui/settings_page_win32.h"
@@ -30,15 +31,15 @@ struct WindowServices {
   FileChoosers& choosers;
   Registry& registry;
   PropertyTabRegistrar& propertyTab;
+  SlotCatalogue& catalogue;  // the slots the Icons & Cursors page shows
+  IconPicker& picker;
 };
-
-// A page whose controls are not there yet: it keeps the page's place in the frame.
-class EmptyPage final : public Dialog {};
 
 class MainWindow final : public Dialog,
                          private WindowStartHost,
                          private PackagesPageHost,
                    private SettingsPageHost,
+                   private IconsPageHost,
                          private CatalogueEvents {
  public:
   MainWindow(const WindowStart& start, SettingsStore& settings, Prompt& prompt,
@@ -76,7 +77,12 @@ class MainWindow final : public Dialog,
   void SettingsChanged(const SettingsEffect& effect) override;
   void RebuildIconCacheNow() override;
 
+  // IconsPageHost
+  void SlotsChanged(bool needCacheRebuild) override;
+
   // CatalogueEvents
+  void SlotRefreshed(Category category, int item) override { iconsPage_.RefreshSlot(category, item); }
+  void ListsChanged() override { iconsPage_.Refresh(); }
   void TitleChanged() override { UpdateTitle(); }
   void ApplyEnabled() override { OfferApplyWhenPending(); }
   void PackageListChanged() override;
@@ -118,7 +124,7 @@ class MainWindow final : public Dialog,
   HandoverBlock handover_;
   PageList pageList_;
   PackagesPage packagesPage_;
-  EmptyPage iconsPage_;
+  IconsPage iconsPage_;
   SettingsPage settingsPage_;
   UniqueIcon largeIcon_;
   UniqueIcon smallIcon_;

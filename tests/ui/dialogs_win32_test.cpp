@@ -186,6 +186,7 @@ class PluginChoices final : public FileChoosers {
     return answer;
   }
   std::optional<std::string> OpenPackage(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> ChangeCursor(const std::string&, const std::string&) override { return std::nullopt; }
   std::optional<std::string> InstallArchive(const std::string&) override { return std::nullopt; }
   std::optional<std::string> SavePackage(const std::string&) override { return std::nullopt; }
   std::optional<std::string> ChooseArchiveName(const std::string&, const std::string&) override { return std::nullopt; }

@@ -15,6 +15,7 @@
 #include "platform/ini_win32.h"
 #include "platform/registry_win32.h"
 #include "support/dialog_driver_win32.h"
+#include "support/fake_shell.h"
 #include "support/memory_registry.h"
 #include "support/scratch_folder.h"
 #include "support/scripted_prompt.h"
@@ -70,6 +71,7 @@ class NoChoices final : public FileChoosers {
   std::optional<std::string> InstallArchive(const std::string&) override { return std::nullopt; }
   std::optional<std::string> SavePackage(const std::string&) override { return std::nullopt; }
   std::optional<std::string> InstallPlugin(const std::string&) override { return std::nullopt; }
+  std::optional<std::string> ChangeCursor(const std::string&, const std::string&) override { return std::nullopt; }
   std::optional<std::string> ChooseArchiveName(const std::string&, const std::string&) override { return std::nullopt; }
 };
 
@@ -78,6 +80,12 @@ class NoPropertyTab final : public PropertyTabRegistrar {
  public:
   bool Available() override { return false; }
   bool SetRegistered(bool) override { return false; }
+};
+
+// No picker library installed.
+class NoPicker final : public IconPicker {
+ public:
+  PickResult ChangeIcon(std::string&, int&, const std::string&) override { return PickResult::Unavailable; }
 };
 
 // The window of this thread that has the page list.
@@ -140,6 +148,10 @@ struct Program {
   NoArchives zip;
   NoChoices choosers;
   NoPropertyTab propertyTab;
+  NoPicker picker;
+  test::RecordingNotice notice;
+  // Lists without builders: the Icons & Cursors page shows them empty.
+  SlotCatalogue catalogue{CatalogueInputs{}, CatalogueSystem{registry, SystemIni(), SystemShell(), prompt, notice}};
   Registry* settingsRegistry = &registry;  // where the Settings page reads and writes
   LibrarySystem library{SystemShell(), SystemIni(), files, registry, prompt, folder.path() + "\\Themes"};
 
@@ -151,7 +163,8 @@ struct Program {
   // Runs the window as a user's start; `act` works on it and must close it.
   int Run(std::function<void(HWND)> act, const std::string& packageFile = "") {
     WindowStart start{.appPath = folder.path(), .packageFile = packageFile, .flags = {}, .interactive = true};
-    MainWindow window(start, settings, prompt, operations, WindowServices{library, installer, zip, choosers, *settingsRegistry, propertyTab});
+    MainWindow window(start, settings, prompt, operations,
+                      WindowServices{library, installer, zip, choosers, *settingsRegistry, propertyTab, catalogue, picker});
     test::DialogDriver driver(FindMainWindow, std::move(act), IDCANCEL);
     const int code = window.Run(GetModuleHandleA(nullptr));
     EXPECT_TRUE(driver.acted());
@@ -171,7 +184,7 @@ TEST(MainWindow, SilentOperationsApplyWhatTheyChangedAndRebuildUnlessToldAndAFai
                       .interactive = false};
     return MainWindow(start, program.settings, program.prompt, operations,
                       WindowServices{program.library, program.installer, program.zip, program.choosers,
-                                     program.registry, program.propertyTab})
+                                     program.registry, program.propertyTab, program.catalogue, program.picker})
         .Run(GetModuleHandleA(nullptr));
   };
   const std::string blue = "C:\\Themes\\Blue\\Blue.gdtheme";
@@ -289,7 +302,7 @@ TEST(MainWindow, SettingsRowsStartFromTheRegistryAndApplyWritesTheChangedGroups)
   program.Run([&](HWND window) {
     HWND settings = nullptr;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      if (GetDlgItem(child, IDC_SETTINGS_LIST)) settings = child;
+      if (GetDlgItem(child, IDC_NUMBER_SPIN)) settings = child;
     }
     ASSERT_NE(settings, nullptr);
     SendMessageA(GetDlgItem(window, IDC_PAGE_LIST), LB_SETCURSEL, 2, 0);

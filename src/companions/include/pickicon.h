@@ -17,6 +17,8 @@
 #ifndef GLIMMERDECK_PICKICON_H
 #define GLIMMERDECK_PICKICON_H
 
+#define PICKICON_LIBRARY "pickicon.dll"  /* in the folder of the program (or DLL) that loads it */
+#define PICKICON_EXPORT "ChangeIcon"
 #define PICKICON_PATH_SIZE 260
 
 #define PICKICON_CHOSEN 1            /* a new icon was chosen: file and index hold it */
