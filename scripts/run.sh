@@ -16,7 +16,7 @@ bash "$repo/scripts/setup.sh" "$build"
 cmake -S "$repo" -B "$build/win64" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-x86_64-w64-mingw32.cmake" \
   -DGD_LIBZIP_ROOT="$build/deps/x86_64-w64-mingw32/install" >/dev/null
-cmake --build "$build/win64" -j "$(nproc)" --target glimmerdeck gdctl vfzip refreshhook proptab pickicon
+cmake --build "$build/win64" -j "$(nproc)" --target glimmerdeck gdctl vfzip refreshhook proptab pickicon glintview
 
 if [ -n "${DISPLAY:-}" ]; then mode=display; else mode=headless; fi
 source "$repo/scripts/sandbox.sh"

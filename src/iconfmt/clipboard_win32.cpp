@@ -87,13 +87,8 @@ std::optional<std::vector<std::uint8_t>> RenderClipboardImage(const IconImage& i
   return result;
 }
 
-bool CopyImageToClipboard(HWND owner, const std::string& path, int index, std::int32_t width, std::int32_t height,
-                          std::int32_t bitDepth) {
-  auto file = LoadIcon(path, index);
-  if (!file || file->groups.empty() || file->groups.front().images.empty()) return false;
-  const IconGroup& group = file->groups.front();
-  const IconImage* image = FindImage(group, width, height, bitDepth);
-  auto dib = RenderClipboardImage(image ? *image : group.images.front());
+bool CopyImageToClipboard(HWND owner, const IconImage& image) {
+  auto dib = RenderClipboardImage(image);
   if (!dib) return false;
 
   ClipboardSession clipboard(owner);
@@ -107,6 +102,15 @@ bool CopyImageToClipboard(HWND owner, const std::string& path, int index, std::i
   if (!SetClipboardData(CF_DIB, memory.get())) return false;
   memory.release();  // the clipboard owns it now
   return true;
+}
+
+bool CopyImageToClipboard(HWND owner, const std::string& path, int index, std::int32_t width, std::int32_t height,
+                          std::int32_t bitDepth) {
+  auto file = LoadIcon(path, index);
+  if (!file || file->groups.empty() || file->groups.front().images.empty()) return false;
+  const IconGroup& group = file->groups.front();
+  const IconImage* image = FindImage(group, width, height, bitDepth);
+  return CopyImageToClipboard(owner, image ? *image : group.images.front());
 }
 
 }  // namespace gd

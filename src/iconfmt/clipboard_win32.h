@@ -18,6 +18,10 @@ namespace gd {
 // cannot make.
 std::optional<std::vector<std::uint8_t>> RenderClipboardImage(const IconImage& image);
 
+// Puts one image on the clipboard as RenderClipboardImage makes it. False when it cannot be
+// rendered or the clipboard is not available.
+bool CopyImageToClipboard(HWND owner, const IconImage& image);
+
 // Copies the first image of this format of the icon at index of path, or its first image when
 // no image matches. False when the icon cannot be loaded or has no image, the image cannot be
 // rendered, or the clipboard is not available.
