@@ -39,6 +39,8 @@ applied=$(sandbox_currents)
 wine "$app_dir/glimmerdeck.exe" /default2 </dev/null
 wineserver -w
 
+# The Icon tab of the Properties dialog comes from the registered property tab library.
+wine regsvr32 /s "$app_path\\proptab.dll" </dev/null >/dev/null 2>&1
 for place in "Left 400" "Top 140" "Width 390" "Height 270"; do
   wine reg add 'HKCU\Software\Quillmoor\Glimmerdeck' /v "Preview ${place% *}" /d "${place#* }" /f \
     >/dev/null 2>&1
@@ -78,6 +80,22 @@ wine "$app_dir/gdctl.exe" package check "$app_path\Themes\Captured\Captured.gdth
   </dev/null >/dev/null 2>&1 || fail "the saved package does not pass gdctl package check"
 click 300 185 && click 565 358 && sleep 1 && xdotool key y && sleep 3
 [ ! -e "$themes/Captured" ] || fail "Delete left the package folder"
+# The Icons & Cursors page with the sample's icons, its Cursors tab (the tab control takes the
+# arrow keys), the picker behind Change, and the Properties of a slot's icon file with the
+# "Icon" tab (Ctrl+Tab moves to it).
+click 108 215 && shot icons-desktop
+click 210 112 && xdotool key Right Right Right Right Right Right && shot icons-cursors
+xdotool key Left Left Left Left Left Left
+click 221 351 && sleep 2 && shot picker
+xdotool key Escape
+click 300 150 && xdotool click 3 && sleep 1 && xdotool key p && sleep 4 && shot properties
+xdotool key ctrl+Tab && shot properties-icon-tab
+xdotool key Escape
+# The icon browser, in the same desktop, on the system's own icon library.
+wine explorer /desktop=Glimmerdeck "$app_dir/Glintview.exe" 'C:\windows\system32\shell32.dll,41' \
+  </dev/null >/dev/null 2>&1 &
+sleep 5 && shot browser
+wine taskkill /im Glintview.exe </dev/null >/dev/null 2>&1 || true
 click 108 290 && shot settings
 # "Use large icons", then the cache size row, whose number editor shows while it is the caret
 # row; Apply writes the icon size the large icons asked for.

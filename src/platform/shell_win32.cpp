@@ -3,14 +3,21 @@
 #include <shlobj.h>
 #include <shellapi.h>
 
+#include <memory>
 #include <vector>
 
 #include "platform/com.h"
 #include "platform/path_text.h"
 #include "platform/shell.h"
+#include "platform/unique_handle.h"
 
 namespace gd {
 namespace {
+
+// Item ID lists come from the shell's allocator.
+struct ItemListFree {
+  void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
+};
 
 std::wstring Widen(const std::string& text) {
   const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
@@ -103,13 +110,34 @@ bool ShellOpen(const std::string& fileOrAddress, const std::string& parameters) 
 }
 
 bool ShowFileProperties(const std::string& path) {
-  SHELLEXECUTEINFOA info{};
-  info.cbSize = sizeof info;
-  info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_FLAG_NO_UI;
-  info.lpVerb = "properties";
-  info.lpFile = path.c_str();
-  info.nShow = SW_SHOW;
-  return ShellExecuteExA(&info) != FALSE;
+  // Through the file's context menu, as Explorer shows it: not every shell knows the
+  // "properties" verb of ShellExecuteEx, but every one has the menu's Properties command.
+  const ComScope com;
+  ComPtr<IShellFolder> desktop;
+  if (FAILED(SHGetDesktopFolder(reinterpret_cast<IShellFolder**>(desktop.out())))) return false;
+  auto parse = [](IShellFolder& folder, const std::string& name) -> std::unique_ptr<ITEMIDLIST, ItemListFree> {
+    std::wstring wide = Widen(name);
+    LPITEMIDLIST list = nullptr;
+    if (FAILED(folder.ParseDisplayName(nullptr, nullptr, wide.data(), nullptr, &list, nullptr))) list = nullptr;
+    return std::unique_ptr<ITEMIDLIST, ItemListFree>(list);
+  };
+  const auto folderList = parse(*desktop.get(), RemoveTrailingBackslash(FolderOf(path)));
+  ComPtr<IShellFolder> folder;
+  if (!folderList ||
+      FAILED(desktop->BindToObject(folderList.get(), nullptr, IID_IShellFolder, folder.out()))) {
+    return false;
+  }
+  const auto item = parse(*folder.get(), FileName(path));
+  LPCITEMIDLIST items[] = {item.get()};
+  ComPtr<IContextMenu> menu;
+  if (!item || FAILED(folder->GetUIObjectOf(nullptr, 1, items, IID_IContextMenu, nullptr, menu.out()))) return false;
+  const UniqueMenu popup(CreatePopupMenu());
+  menu->QueryContextMenu(popup.get(), 0, 1, 0x7FFF, CMF_NORMAL);
+  CMINVOKECOMMANDINFO command{};
+  command.cbSize = sizeof command;
+  command.lpVerb = "properties";
+  command.nShow = SW_SHOWNORMAL;
+  return SUCCEEDED(menu->InvokeCommand(&command));
 }
 
 int DeleteWithShell(const std::string& path, unsigned flags) {
