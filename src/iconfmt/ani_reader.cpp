@@ -1,6 +1,7 @@
 // Reading animated cursors: RIFF chunks, the "anih" header, rates, sequence and icon frames.
 #include "iconfmt/ani_reader.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -113,7 +114,10 @@ std::optional<IconFile> ReadAniBytes(std::span<const std::uint8_t> data) {
   }
 
   // Without a sequence step k shows frame k; with one every step showing a frame gets its own
-  // copy. Frames that no step shows are not parsed.
+  // copy. Frames that no step shows are not parsed. Steps that the file gives neither a rate,
+  // a place in a sequence nor a frame hold nothing at all: they are not made, so that a header
+  // claiming thousands of them in a few bytes costs no more than the file.
+  if (!rates && !sequence) steps = std::min<std::uint64_t>(steps, frames.size());
   IconGroup group;
   group.images.resize(static_cast<std::size_t>(steps));
   LoadBudget budget;

@@ -115,6 +115,10 @@ TEST(ReadAni, UnsequencedStepsShowTheFrameOfTheirOwnNumber) {
   EXPECT_TRUE(steps[2].bytes.empty() && steps[65534].bytes.empty());
   EXPECT_EQ(steps[65534].displayRate, 9);
   EXPECT_EQ(steps[65534].sequenceIndex, 0);
+  // Without rates or a sequence a step beyond the frames would hold nothing: none is made.
+  file = ReadAniBytes(Riff({AniHeader(2, 65535, 1), Frames(2)}));
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->groups.at(0).images.size(), 2u);
   const Bytes brokenImage = IcoFile({BitmapImageOfSize(39)}, 2);
   file = ReadAniBytes(Riff({AniHeader(3, 2, 1), FrameList({Frame(0), Frame(1), brokenImage})}));
   ASSERT_TRUE(file);
