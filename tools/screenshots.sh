@@ -81,21 +81,21 @@ wine "$app_dir/gdctl.exe" package check "$app_path\Themes\Captured\Captured.gdth
 click 300 185 && click 565 358 && sleep 1 && xdotool key y && sleep 3
 [ ! -e "$themes/Captured" ] || fail "Delete left the package folder"
 # The Icons & Cursors page with the sample's icons, its Cursors tab (the tab control takes the
-# arrow keys), the picker behind Change, and the Properties of a slot's icon file with the
-# "Icon" tab (Ctrl+Tab moves to it).
+# arrow keys), the picker behind Change, and the Properties of a slot's icon file, which opens
+# in the desktop's corner, with its "Icon" tab.
 click 108 215 && shot icons-desktop
 click 210 112 && xdotool key Right Right Right Right Right Right && shot icons-cursors
 xdotool key Left Left Left Left Left Left
 click 221 351 && sleep 2 && shot picker
 xdotool key Escape
 click 300 150 && xdotool click 3 && sleep 1 && xdotool key p && sleep 4 && shot properties
-xdotool key ctrl+Tab && shot properties-icon-tab
+click 95 39 && shot properties-icon-tab
 xdotool key Escape
 # The icon browser, in the same desktop, on the system's own icon library.
 wine explorer /desktop=Glimmerdeck "$app_dir/Glintview.exe" 'C:\windows\system32\shell32.dll,41' \
   </dev/null >/dev/null 2>&1 &
 sleep 5 && shot browser
-wine taskkill /im Glintview.exe </dev/null >/dev/null 2>&1 || true
+xdotool mousemove --window "$desktop" 400 30 && xdotool key alt+f x && sleep 1
 click 108 290 && shot settings
 # "Use large icons", then the cache size row, whose number editor shows while it is the caret
 # row; Apply writes the icon size the large icons asked for.

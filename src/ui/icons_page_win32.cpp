@@ -98,7 +98,8 @@ void IconsPage::ShowTab() {
   FillList(shown);
   const HWND list = ListOf(shown);
   ShowWindow(list, SW_SHOW);
-  if (IsWindowVisible(hwnd())) SetFocus(list);
+  // The list takes the focus, unless the user is going through the tabs with the keyboard.
+  if (IsWindowVisible(hwnd()) && GetFocus() != Item(IDC_CATEGORY_TABS)) SetFocus(list);
   UpdateStatus();
 }
 
@@ -478,6 +479,11 @@ HICON IconsPage::IconOf(const IconSlot& slot) {
     UniqueIcon icon(ExtractIconA(GetModuleHandleA(nullptr), slot.iconPath.c_str(), static_cast<UINT>(slot.iconIndex)));
     // 1 means "not a file with icons": no handle to keep.
     if (icon.get() == reinterpret_cast<HICON>(1)) icon.release();
+    // Not every shell extracts pictures from cursor files: those are loaded as cursors.
+    if (!icon) {
+      icon.reset(static_cast<HICON>(
+          LoadImageA(nullptr, slot.iconPath.c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE | LR_DEFAULTSIZE)));
+    }
     found = icons_.emplace(key, std::move(icon)).first;
   }
   return found->second.get();

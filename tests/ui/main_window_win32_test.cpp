@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <deque>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "package/package_host_win32.h"
 #include "platform/ini_win32.h"
 #include "platform/registry_win32.h"
+#include "settings/property_tab_library_win32.h"
 #include "support/dialog_driver_win32.h"
 #include "support/fake_shell.h"
 #include "support/memory_registry.h"
@@ -346,6 +348,24 @@ TEST(MainWindow, SettingsRowsStartFromTheRegistryAndApplyWritesTheChangedGroups)
   EXPECT_EQ(program.operations.calls, (Calls{"apply", "rebuild"})) << "a new icon size asks for a rebuild";
   // The prefix is shared with the other tests: the program's settings go again.
   RegDeleteKeyA(HKEY_CURRENT_USER, programKey.c_str());
+}
+
+// The "Icon" tab row switches the real property tab library's registration, which the row then
+// reads back from the handler key.
+TEST(SettingsPage, ThePropertyTabRowRegistersAndUnregistersTheTabLibrary) {
+  std::string folder = GD_PROPTAB_DIR;
+  std::replace(folder.begin(), folder.end(), '/', '\\');
+  PropertyTabLibrary library("Z:" + folder);
+  ASSERT_TRUE(library.Available());
+  const std::string key(kPropertyTabKey);
+  for (const bool registered : {true, true, false, false}) {
+    EXPECT_TRUE(library.SetRegistered(registered));
+    HKEY handler = nullptr;
+    const bool present = RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handler) == ERROR_SUCCESS;
+    if (present) RegCloseKey(handler);
+    EXPECT_EQ(present, registered);
+  }
+  EXPECT_FALSE(PropertyTabLibrary("C:\\Nowhere").Available());
 }
 
 // The keys reach the window as the user's do: posted to its queue, read by its loop.
