@@ -14,6 +14,7 @@
 #include "platform/program_identity.h"
 #include "platform/shell.h"
 #include "platform/text_case.h"
+#include "ui/offscreen_item_win32.h"
 #include "ui/resource_ids.h"
 #include "ui/slot_page_texts.h"
 
@@ -490,42 +491,38 @@ HICON IconsPage::IconOf(const IconSlot& slot) {
 }
 
 void IconsPage::DrawSlot(const DRAWITEMSTRUCT& item) {
-  const int width = item.rcItem.right - item.rcItem.left;
-  const int height = item.rcItem.bottom - item.rcItem.top;
   const auto index = static_cast<std::size_t>(item.itemData);
   auto& entries = services_.catalogue.Entries(ShownCategory());
-  if (width <= 0 || height <= 0 || index >= entries.size()) return;
+  if (index >= entries.size()) return;
+  const OffscreenItem canvas(item);
+  if (!canvas.ok()) return;
   IconSlot& slot = *entries[index].slot;
-  // Drawn off screen and copied, so that an item never flickers while the list scrolls.
-  UniqueMemoryDc dc(CreateCompatibleDC(item.hDC));
-  UniqueGdiObject bitmap(CreateCompatibleBitmap(item.hDC, width, height));
-  if (!dc || !bitmap) return;
-  const HGDIOBJ oldBitmap = SelectObject(dc.get(), bitmap.get());
+  const int width = canvas.width();
+  const int height = canvas.height();
+  const HDC dc = canvas.dc();
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   RECT all{0, 0, width, height};
-  FillRect(dc.get(), &all, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  FillRect(dc, &all, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   if (const HICON icon = IconOf(slot)) {
-    DrawIconEx(dc.get(), kIconPlace.x, kIconPlace.y, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
-    if (slot.IsChanged()) DrawIconEx(dc.get(), 0, kIconPlace.y, changedMark_.get(), kMarkSize, kMarkSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, kIconPlace.x, kIconPlace.y, icon, 0, 0, 0, nullptr, DI_NORMAL | DI_DEFAULTSIZE);
+    if (slot.IsChanged()) DrawIconEx(dc, 0, kIconPlace.y, changedMark_.get(), kMarkSize, kMarkSize, 0, nullptr, DI_NORMAL);
   } else {
-    DrawIconEx(dc.get(), 0, kIconPlace.y, missingMark_.get(), kMarkSize, kMarkSize, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, 0, kIconPlace.y, missingMark_.get(), kMarkSize, kMarkSize, 0, nullptr, DI_NORMAL);
     slot.flags |= slotflag::kMissingImage;
   }
-  SetBkMode(dc.get(), TRANSPARENT);
-  SetTextColor(dc.get(), GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  const HGDIOBJ oldFont = SelectObject(dc.get(), (selected ? boldFont_ : font_).get());
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const HGDIOBJ oldFont = SelectObject(dc, (selected ? boldFont_ : font_).get());
   // Centred both ways: measured first, then placed in the middle of the item's height.
   RECT text{kTextLeft, 0, width - kTextRightMargin, height};
   RECT measured = text;
   const std::string& name = entries[index].name;
-  DrawTextA(dc.get(), name.c_str(), -1, &measured, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+  DrawTextA(dc, name.c_str(), -1, &measured, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
   const int textHeight = measured.bottom - measured.top;
   text.top = std::max(0, (height - textHeight) / 2);
-  DrawTextA(dc.get(), name.c_str(), -1, &text, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
-  SelectObject(dc.get(), oldFont);
-  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc.get(), &all);
-  BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, dc.get(), 0, 0, SRCCOPY);
-  SelectObject(dc.get(), oldBitmap);
+  DrawTextA(dc, name.c_str(), -1, &text, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+  SelectObject(dc, oldFont);
+  if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &all);
 }
 
 }  // namespace gd

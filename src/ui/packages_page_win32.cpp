@@ -14,6 +14,7 @@
 #include "platform/shell.h"
 #include "platform/unique_handle.h"
 #include "ui/package_info_dialog_win32.h"
+#include "ui/offscreen_item_win32.h"
 #include "ui/resource_ids.h"
 #include "ui/web_links.h"
 
@@ -392,23 +393,21 @@ bool PackagesPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR
 }
 
 void PackagesPage::DrawEntry(const DRAWITEMSTRUCT& item) {
-  const int width = item.rcItem.right - item.rcItem.left;
-  const int height = item.rcItem.bottom - item.rcItem.top;
-  if (width <= 0 || height <= 0) return;
-  UniqueMemoryDc dc(CreateCompatibleDC(item.hDC));
-  UniqueGdiObject bitmap(CreateCompatibleBitmap(item.hDC, width, height));
-  if (!dc || !bitmap) return;
-  const HGDIOBJ oldBitmap = SelectObject(dc.get(), bitmap.get());
+  const OffscreenItem canvas(item);
+  if (!canvas.ok()) return;
+  const int width = canvas.width();
+  const int height = canvas.height();
+  const HDC dc = canvas.dc();
   RECT all{0, 0, width, height};
-  FillRect(dc.get(), &all, GetSysColorBrush(COLOR_WINDOW));
+  FillRect(dc, &all, GetSysColorBrush(COLOR_WINDOW));
   if (item.itemState & ODS_SELECTED) {
     UniqueGdiObject fill(CreateSolidBrush(RGB(230, 230, 230)));
     UniqueGdiObject outline(CreatePen(PS_SOLID, 1, RGB(200, 200, 200)));
-    const HGDIOBJ oldBrush = SelectObject(dc.get(), fill.get());
-    const HGDIOBJ oldPen = SelectObject(dc.get(), outline.get());
-    RoundRect(dc.get(), 3, 2, width - 3, height, 5, 5);
-    SelectObject(dc.get(), oldPen);
-    SelectObject(dc.get(), oldBrush);
+    const HGDIOBJ oldBrush = SelectObject(dc, fill.get());
+    const HGDIOBJ oldPen = SelectObject(dc, outline.get());
+    RoundRect(dc, 3, 2, width - 3, height, 5, 5);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
   }
 
   const std::string& entry = list_.entries[item.itemID];
@@ -421,21 +420,21 @@ void PackagesPage::DrawEntry(const DRAWITEMSTRUCT& item) {
   const std::string name = defaults ? entry : FileTitle(entry);
   std::string author = "--";
   if (!defaults) author = SortKey(services_.library, PackageSort::ByAuthor, entry);
-  SetBkMode(dc.get(), TRANSPARENT);
+  SetBkMode(dc, TRANSPARENT);
   UniqueGdiObject bold = EntryFont(true);
   UniqueGdiObject normal = EntryFont(false);
-  const HGDIOBJ oldFont = SelectObject(dc.get(), bold.get());
-  SetTextColor(dc.get(), RGB(0, 0, 0));
+  const HGDIOBJ oldFont = SelectObject(dc, bold.get());
+  SetTextColor(dc, RGB(0, 0, 0));
   RECT title{15, 10, textRight, height};
-  DrawTextA(dc.get(), name.c_str(), -1, &title,
+  DrawTextA(dc, name.c_str(), -1, &title,
             DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-  SelectObject(dc.get(), normal.get());
-  SetTextColor(dc.get(), RGB(100, 100, 100));
+  SelectObject(dc, normal.get());
+  SetTextColor(dc, RGB(100, 100, 100));
   const std::string byline = "Author : " + author;
   RECT second{15, 30, textRight, height};
-  DrawTextA(dc.get(), byline.c_str(), -1, &second,
+  DrawTextA(dc, byline.c_str(), -1, &second,
             DT_LEFT | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-  SelectObject(dc.get(), oldFont);
+  SelectObject(dc, oldFont);
 
   if (!defaults) {
     const std::string folder = FolderOf(entry);
@@ -456,12 +455,10 @@ void PackagesPage::DrawEntry(const DRAWITEMSTRUCT& item) {
         icon.release();
         continue;
       }
-      DrawIcon(dc.get(), samplesLeft + kSampleStep * static_cast<int>(drawn), 10, icon.get());
+      DrawIcon(dc, samplesLeft + kSampleStep * static_cast<int>(drawn), 10, icon.get());
       ++drawn;
     }
   }
-  BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, dc.get(), 0, 0, SRCCOPY);
-  SelectObject(dc.get(), oldBitmap);
 }
 
 }  // namespace gd

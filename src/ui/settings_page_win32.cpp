@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/program_identity.h"
+#include "ui/offscreen_item_win32.h"
 #include "ui/resource_ids.h"
 
 namespace gd {
@@ -173,22 +174,19 @@ bool SettingsPage::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& resul
 }
 
 void SettingsPage::DrawRow(const DRAWITEMSTRUCT& item) {
-  const int width = item.rcItem.right - item.rcItem.left;
-  const int height = item.rcItem.bottom - item.rcItem.top;
-  if (width <= 0 || height <= 0) return;
-  // Drawn off screen and copied, so a row never flickers while the list scrolls.
-  UniqueMemoryDc dc(CreateCompatibleDC(item.hDC));
-  UniqueGdiObject bitmap(CreateCompatibleBitmap(item.hDC, width, height));
-  if (!dc || !bitmap) return;
-  const HGDIOBJ oldBitmap = SelectObject(dc.get(), bitmap.get());
+  const OffscreenItem canvas(item);
+  if (!canvas.ok()) return;
+  const int width = canvas.width();
+  const int height = canvas.height();
+  const HDC dc = canvas.dc();
   const auto row = static_cast<SettingsRow>(item.itemID);
   const RowKind kind = model_->Kind(row);
   const bool focused = (item.itemState & ODS_FOCUS) != 0 && kind == RowKind::Switch;
 
   RECT all{0, 0, width, height};
-  FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   UniqueGdiObject frame(CreateSolidBrush(kFrameGrey));
-  FrameRect(dc.get(), &all, static_cast<HBRUSH>(frame.get()));
+  FrameRect(dc, &all, static_cast<HBRUSH>(frame.get()));
 
   Mark mark = Mark::Number;
   int left = kRowMarkLeft;
@@ -211,19 +209,17 @@ void SettingsPage::DrawRow(const DRAWITEMSTRUCT& item) {
   RECT textBox{left + kTextAfterMark, 0, width - 2, height};
   if (focused) {
     RECT highlight{textBox.left - 2, 2, textBox.right, height - 2};
-    FillRect(dc.get(), &highlight, GetSysColorBrush(COLOR_HIGHLIGHT));
-    DrawFocusRect(dc.get(), &highlight);
+    FillRect(dc, &highlight, GetSysColorBrush(COLOR_HIGHLIGHT));
+    DrawFocusRect(dc, &highlight);
   }
-  ImageList_Draw(marks_.get(), static_cast<int>(mark), dc.get(), left, (height - kMarkSize) / 2, ILD_TRANSPARENT);
-  SetBkMode(dc.get(), TRANSPARENT);
-  SetTextColor(dc.get(), kind == RowKind::Greyed ? kGreyedText
+  ImageList_Draw(marks_.get(), static_cast<int>(mark), dc, left, (height - kMarkSize) / 2, ILD_TRANSPARENT);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, kind == RowKind::Greyed ? kGreyedText
                          : focused              ? GetSysColor(COLOR_HIGHLIGHTTEXT)
                                                 : GetSysColor(COLOR_WINDOWTEXT));
-  const HGDIOBJ oldFont = SelectObject(dc.get(), (kind == RowKind::Heading ? boldFont_ : font_).get());
-  DrawTextA(dc.get(), text.c_str(), -1, &textBox, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-  SelectObject(dc.get(), oldFont);
-  BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, dc.get(), 0, 0, SRCCOPY);
-  SelectObject(dc.get(), oldBitmap);
+  const HGDIOBJ oldFont = SelectObject(dc, (kind == RowKind::Heading ? boldFont_ : font_).get());
+  DrawTextA(dc, text.c_str(), -1, &textBox, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+  SelectObject(dc, oldFont);
 }
 
 }  // namespace gd
