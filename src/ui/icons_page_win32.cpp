@@ -14,6 +14,7 @@
 #include "platform/program_identity.h"
 #include "platform/shell.h"
 #include "platform/text_case.h"
+#include "platform/wait_cursor_win32.h"
 #include "ui/offscreen_item_win32.h"
 #include "ui/resource_ids.h"
 #include "ui/slot_page_texts.h"
@@ -105,7 +106,7 @@ void IconsPage::ShowTab() {
 }
 
 void IconsPage::FillList(Category category) {
-  const HCURSOR old = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  const WaitCursor wait;
   SlotCatalogue& catalogue = services_.catalogue;
   if (category == Category::Drives) {
     BuildDriveIconsInMode(catalogue, IsDlgButtonChecked(hwnd(), IDC_DRIVE_MODE) == BST_CHECKED);
@@ -126,7 +127,6 @@ void IconsPage::FillList(Category category) {
   if (count > 0) SendMessageA(list, LB_SETCURSEL, selected >= 0 && selected < count ? selected : 0, 0);
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
-  SetCursor(old);
 }
 
 void IconsPage::Refresh() {

@@ -11,6 +11,7 @@
 #include "platform/shell.h"
 #include "platform/shell_queries.h"
 #include "platform/system_paths.h"
+#include "platform/wait_cursor_win32.h"
 #include "ui/about_dialog_win32.h"
 #include "ui/package_info_dialog_win32.h"
 #include "ui/plugins_dialog_win32.h"
@@ -436,7 +437,7 @@ void MainWindow::CancelWindow() {
 bool MainWindow::ApplyIsEnabled() const { return IsWindowEnabled(Item(IDC_APPLY)) != FALSE; }
 
 void MainWindow::Apply() {
-  const HCURSOR old = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  const WaitCursor wait;
   EnableWindow(Item(IDC_APPLY), FALSE);
   operations_.ApplyToSystem(state_, *this);
   const SettingsApplied settings = settingsPage_.Apply();
@@ -450,7 +451,6 @@ void MainWindow::Apply() {
   if (start_.flags.restartNeeded) OfferRestart();
   state_.page.needCacheRebuild = false;
   start_.flags.restartNeeded = false;
-  SetCursor(old);
 }
 
 void MainWindow::SettingsChanged(const SettingsEffect& effect) {
@@ -465,9 +465,8 @@ void MainWindow::SlotsChanged(bool needCacheRebuild) {
 }
 
 void MainWindow::RebuildIconCacheNow() {
-  const HCURSOR old = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  const WaitCursor wait;
   operations_.RebuildIconCache(state_);
-  SetCursor(old);
 }
 
 void MainWindow::OfferRestart() {

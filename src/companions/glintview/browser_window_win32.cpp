@@ -12,7 +12,7 @@
 #include "glintview/icon_output.h"
 #include "glintview/image_rows.h"
 #include "glintview/resource_ids.h"
-#include "glintview/wait_cursor_win32.h"
+#include "platform/wait_cursor_win32.h"
 #include "glintview/window_place.h"
 #include "iconfmt/clipboard_win32.h"
 #include "platform/path_text.h"

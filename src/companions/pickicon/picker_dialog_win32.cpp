@@ -9,6 +9,7 @@
 #include "companions/pickicon/enter_key_win32.h"
 #include "companions/pickicon/picker_ids.h"
 #include "platform/path_text.h"
+#include "platform/wait_cursor_win32.h"
 
 namespace gd::pickicon {
 namespace {
@@ -31,18 +32,6 @@ const char* MessageFor(SheetProblem problem) {
   }
   return "";
 }
-
-// The wait cursor for as long as a file loads; the cursor before it comes back after.
-class WaitCursor {
- public:
-  WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
-  ~WaitCursor() { SetCursor(previous_); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
- private:
-  HCURSOR previous_;
-};
 
 }  // namespace
 

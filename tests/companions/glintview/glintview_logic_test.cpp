@@ -73,7 +73,7 @@ TEST(OpenIconSource, LabelsGroupsByStoredNameElseIndexAndCountsThem) {
 
   const Bytes frame = IcoFile({Image(6)}, 2);
   const OpenResult animation =
-      OpenIconSource(folder.Write("Spin.ani", Text(Riff({AniHeader(1, 2, 1), FrameList({frame})}))));
+      OpenIconSource(folder.Write("Spin.ani", Text(Riff({AniHeader(2, 2, 1), FrameList({frame, frame})}))));
   ASSERT_TRUE(animation.file);
   EXPECT_TRUE(animation.file->animation);
   EXPECT_EQ(animation.status, "Spin.ani: 1 group, 2 images") << "one image per step";

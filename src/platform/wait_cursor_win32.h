@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace gd::glintview {
+namespace gd {
 
 class WaitCursor {
  public:
@@ -16,4 +16,4 @@ class WaitCursor {
   HCURSOR previous_;  // shared system cursors: never destroyed
 };
 
-}  // namespace gd::glintview
+}  // namespace gd
