@@ -16,6 +16,8 @@
 #include "platform/text_case.h"
 #include "platform/wait_cursor_win32.h"
 #include "ui/offscreen_item_win32.h"
+#include "settings/settings_store.h"
+#include "ui/file_type_dialogs_win32.h"
 #include "ui/resource_ids.h"
 #include "ui/slot_page_texts.h"
 
@@ -100,6 +102,7 @@ void IconsPage::ShowTab() {
   FillList(shown);
   const HWND list = ListOf(shown);
   ShowWindow(list, SW_SHOW);
+  ShowWindow(Item(IDC_ADD_FORMAT), shown == Category::Files ? SW_SHOW : SW_HIDE);
   // The list takes the focus, unless the user is going through the tabs with the keyboard.
   if (IsWindowVisible(hwnd()) && GetFocus() != Item(IDC_CATEGORY_TABS)) SetFocus(list);
   UpdateStatus();
@@ -346,6 +349,28 @@ void IconsPage::RemoveFormat() {
   UpdateStatus();
 }
 
+void IconsPage::AddFormat() {
+  SlotCatalogue& catalogue = services_.catalogue;
+  // The dialog refuses types the list already has, so the list must be there.
+  catalogue.BuildCategory(Category::Files);
+  AddFileFormatDialog dialog(catalogue, services_.prompt);
+  if (dialog.RunModal(GetModuleHandleA(nullptr), IDD_ADD_FORMAT, hwnd()) != IDOK) return;
+  catalogue.ClearCategory(Category::Files);
+  if (ShownCategory() != Category::Files) return;
+  ShowTab();
+  const std::string added = SettingsStore(catalogue.system().registry).ReadText(TextSetting::FileType);
+  const HWND list = ListOf(Category::Files);
+  const auto& entries = catalogue.Entries(Category::Files);
+  for (int i = 0; i < SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
+    const auto entry = static_cast<std::size_t>(SendMessageA(list, LB_GETITEMDATA, i, 0));
+    if (entry < entries.size() && EqualsIgnoreCase(entries[entry].slot->fileType, added)) {
+      SendMessageA(list, LB_SETCURSEL, i, 0);
+      UpdateStatus();
+      return;
+    }
+  }
+}
+
 void IconsPage::SwitchDriveMode() {
   const bool individual = IsDlgButtonChecked(hwnd(), IDC_DRIVE_MODE) == BST_CHECKED;
   if (!gd::SwitchDriveMode(services_.catalogue, individual)) {
@@ -382,8 +407,7 @@ void IconsPage::ShowSlotMenu(LPARAM where) {
   for (const UINT id : {IDM_SLOT_CHANGE, IDM_SLOT_RESTORE, IDM_SLOT_VIEW, IDM_SLOT_PROPERTIES}) {
     EnableMenuItem(popup, id, MF_BYCOMMAND | any);
   }
-  // The file type dialog is not part of this page yet: adding is not offered.
-  EnableMenuItem(popup, IDM_SLOT_ADD_FORMAT, MF_BYCOMMAND | MF_GRAYED);
+  EnableMenuItem(popup, IDM_SLOT_ADD_FORMAT, MF_BYCOMMAND | (category == Category::Files ? MF_ENABLED : MF_GRAYED));
   const bool added = category == Category::Files && slot && (slot->flags & slotflag::kAddedFormat) != 0;
   EnableMenuItem(popup, IDM_SLOT_REMOVE_FORMAT, MF_BYCOMMAND | (added ? MF_ENABLED : MF_GRAYED));
   TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr);
@@ -437,6 +461,8 @@ bool IconsPage::OnCommand(int id, int code, HWND) {
     case IDM_SLOT_VIEW: ViewIcon(); return true;
     case IDM_SLOT_PROPERTIES: ShowProperties(); return true;
     case IDM_SLOT_REMOVE_FORMAT: RemoveFormat(); return true;
+    case IDC_ADD_FORMAT:
+    case IDM_SLOT_ADD_FORMAT: AddFormat(); return true;
     case IDC_DRIVE_MODE: SwitchDriveMode(); return true;
     default: return false;
   }

@@ -52,6 +52,8 @@ class IconsPage final : public Dialog {
   // The view changed (the catalogue was switched and emptied already).
   void ViewChanged(bool localUpdate);
   void ShowQuickLaunchTab(bool shown);
+  // The Add File Format dialog; a type added shows, selected, in the Files list.
+  void AddFormat();
 
  private:
   bool OnInitDialog() override;

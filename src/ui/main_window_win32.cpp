@@ -189,6 +189,7 @@ bool MainWindow::RunMenuCommand(int id) {
     case IDM_WEB_DOWNLOAD: OpenAddress(kDownloadAddress); return true;
     case IDM_ABOUT: ShowAbout(); return true;
     case IDM_PLUGINS: ShowPlugins(); return true;
+    case IDM_ADD_FILE_FORMAT: iconsPage_.AddFormat(); return true;
     default:
       // The Packages page's keys act only while that page is on show.
       return shownPage_ == PageEntry::Packages && packagesPage_.hwnd() &&

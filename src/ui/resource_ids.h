@@ -162,3 +162,11 @@
 #define IDM_RESTORE_WINDOWS 32836
 #define IDM_RESTORE_CURRENT 32837
 #define IDM_RESTORE_ALL 32838
+
+// The file type dialogs: Add File Format (279) and Create New Extension (280).
+#define IDD_ADD_FORMAT 279
+#define IDD_NEW_EXTENSION 280
+#define IDC_FORMAT_LIST 1030
+#define IDC_NEW_EXTENSION 1067
+#define IDC_EXTENSION_EDIT 1042
+#define IDC_DESCRIPTION_EDIT 1043

@@ -14,6 +14,7 @@
 #include "catalogue/builders.h"
 #include "iconfmt/icon_bytes.h"
 #include "support/catalogue_harness.h"
+#include "support/dialog_driver_win32.h"
 #include "support/scratch_folder.h"
 #include "support/windows_machines.h"
 #include "ui/icons_page_win32.h"
@@ -53,6 +54,17 @@ class CountingHost final : public IconsPageHost {
   bool rebuild = false;
 };
 
+// Drops a file on a window as Explorer does: a DROPFILES block naming it, at a point.
+void SendDrop(HWND target, POINT at, const std::string& file) {
+  const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + file.size() + 2);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->pt = at;
+  std::copy(file.begin(), file.end(), reinterpret_cast<char*>(drop + 1));
+  GlobalUnlock(memory);
+  SendMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
 std::string TextOf(HWND window) {
   char text[600] = {};
   GetWindowTextA(window, text, sizeof text);
@@ -63,6 +75,7 @@ std::string TextOf(HWND window) {
 struct Page : test::CatalogueHarness {
   using test::CatalogueHarness::catalogue;
   using test::CatalogueHarness::prompt;
+  using test::CatalogueHarness::backend;
   Page() {
     frame = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 700, 500, nullptr, nullptr,
                             nullptr, nullptr);
@@ -87,24 +100,25 @@ struct Page : test::CatalogueHarness {
     return texts;
   }
   const IconSlot& Slot(Category category, int item) { return *catalogue->Entries(category)[item].slot; }
+  // The slot selected in the Files list.
+  const IconSlot* Selected() {
+    const HWND list = List(IDC_LIST_FILES);
+    const auto at = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    if (at < 0) return nullptr;
+    return catalogue->Entries(Category::Files)[SendMessageA(list, LB_GETITEMDATA, at, 0)].slot.get();
+  }
   void Select(int list, int item) {
     SendMessageA(List(list), LB_SETCURSEL, item, 0);
     SendMessageA(page.hwnd(), WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), reinterpret_cast<LPARAM>(List(list)));
   }
   void Command(int id) { SendMessageA(page.hwnd(), WM_COMMAND, id, 0); }
-  // Drops a file on an item as Explorer does: a DROPFILES block at the item's place.
+  // Drops a file on an item of a list.
   void Drop(int list, int item, const std::string& file) {
     RECT place{};
     SendMessageA(List(list), LB_GETITEMRECT, item, reinterpret_cast<LPARAM>(&place));
     POINT at{place.left + 30, place.top + 20};
     MapWindowPoints(List(list), page.hwnd(), &at, 1);
-    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + file.size() + 2);
-    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->pt = at;
-    std::copy(file.begin(), file.end(), reinterpret_cast<char*>(drop + 1));
-    GlobalUnlock(memory);
-    SendMessageA(page.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    SendDrop(page.hwnd(), at, file);
   }
 
   ScriptedPicker picker;
@@ -195,6 +209,39 @@ TEST(IconsPage, ThePickerAndDropsChangeTheSlotAndAskForApplyOnce) {
   page.picker.answers = {{PickResult::Chosen, icon, 0}};
   page.Command(IDC_CHANGE);
   EXPECT_TRUE(page.host.rebuild) << "XP caches folder icons";
+}
+
+// Add Format: the registered types are offered, a protected one is refused, a dropped file's
+// type is added to "file icons.ini" and shows, selected, in the rebuilt Files list.
+TEST(IconsPage, AddFormatRefusesProtectedTypesAndAddsADroppedFilesType) {
+  Page page;
+  page.backend.PutText(RegRoot::ClassesRoot, ".lnk", "", "lnkfile");
+  page.ShowTab(Category::Files);
+  EXPECT_TRUE(IsWindowVisible(page.Item(IDC_ADD_FORMAT)));
+  test::DialogDriver driver([] { return FindWindowA(nullptr, "Add File Format"); }, [&](HWND dialog) {
+    const HWND list = GetDlgItem(dialog, IDC_FORMAT_LIST);
+    LVFINDINFOA find{LVFI_STRING, "LNK", 0, {}, 0};
+    const int shortcut = ListView_FindItem(list, -1, &find);
+    ASSERT_GE(shortcut, 0) << "the XP machine registers shortcuts";
+    EXPECT_GT(ListView_GetItemCount(list), 5);
+    ListView_SetItemState(list, shortcut, LVIS_SELECTED, LVIS_SELECTED);
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(IsWindow(dialog)) << "refused: the dialog stays";
+    SendDrop(dialog, POINT{5, 5}, "C:\\Notes\\plan.glim");
+    const int added = ListView_GetNextItem(list, -1, LVNI_SELECTED);
+    char text[32] = {};
+    ListView_GetItemText(list, added, 0, text, sizeof text);
+    EXPECT_STREQ(text, "glim");
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+  }, IDCANCEL);
+  page.Command(IDC_ADD_FORMAT);
+  ASSERT_TRUE(driver.acted());
+  ASSERT_EQ(page.prompt.requests.size(), 1u);
+  EXPECT_EQ(page.prompt.requests[0].text, "You cannot change the icon for this file type. Please select another and try again.");
+  const IconSlot* slot = page.Selected();
+  ASSERT_NE(slot, nullptr);
+  EXPECT_EQ(slot->fileType, ".glim");
+  EXPECT_TRUE(slot->flags & slotflag::kAddedFormat);
 }
 
 TEST(IconsPage, AnAnimatedCursorPlaysInThePreview) {
