@@ -81,11 +81,14 @@ wine "$app_dir/gdctl.exe" package check "$app_path\Themes\Captured\Captured.gdth
 click 300 185 && click 565 358 && sleep 1 && xdotool key y && sleep 3
 [ ! -e "$themes/Captured" ] || fail "Delete left the package folder"
 # The Icons & Cursors page with the sample's icons, its Cursors tab (the tab control takes the
-# arrow keys), the picker behind Change, and the Properties of a slot's icon file, which opens
+# arrow keys), the Add Format dialog, the picker behind Change, and the Properties of a slot's icon file, which opens
 # in the desktop's corner, with its "Icon" tab.
 click 108 215 && shot icons-desktop
 click 210 112 && xdotool key Right Right Right Right Right Right && shot icons-cursors
-xdotool key Left Left Left Left Left Left
+# The Files tab's Add Format dialog lists the registered file types.
+xdotool key Left && click 435 351 && sleep 3 && shot add-format
+xdotool key Escape
+click 210 112 && xdotool key Left Left Left Left Left Left
 click 221 351 && sleep 2 && shot picker
 xdotool key Escape
 click 300 150 && xdotool click 3 && sleep 1 && xdotool key p && sleep 4 && shot properties

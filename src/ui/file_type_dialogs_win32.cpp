@@ -16,7 +16,7 @@
 namespace gd {
 namespace {
 
-constexpr int kExtensionColumnWidth = 65;
+constexpr int kExtensionColumnWidth = 75;  // wide enough for its own heading
 constexpr int kTypeColumnWidth = 228;
 constexpr int kMaxExtension = 19;
 constexpr int kMaxDescription = 99;
