@@ -10,6 +10,7 @@
 #include "platform/path_text.h"
 #include "platform/shell.h"
 #include "platform/unique_handle.h"
+#include "platform/wide_text_win32.h"
 
 namespace gd {
 namespace {
@@ -18,15 +19,6 @@ namespace {
 struct ItemListFree {
   void operator()(ITEMIDLIST* list) const { CoTaskMemFree(list); }
 };
-
-std::wstring Widen(const std::string& text) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-  wide.pop_back();
-  return wide;
-}
 
 struct ShellLink {
   ComPtr<IShellLinkA> link;

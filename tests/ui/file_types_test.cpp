@@ -38,7 +38,9 @@ TEST_F(FileTypes, NewAndDroppedExtensionsAndTheRefusalsOfAdding) {
   EXPECT_EQ(DroppedFileType("D:\\Get\\tool-1.2.tar.gz").value().typeName, "2.TAR.GZ File");
   EXPECT_FALSE(DroppedFileType("D:\\Get\\README"));
 
-  SlotCatalogue& catalogue = MakeCatalogue(CatalogueInputs{.appPath = "C:\\Glimmerdeck"});
+  CatalogueInputs inputs;
+  inputs.appPath = "C:\\Glimmerdeck";
+  SlotCatalogue& catalogue = MakeCatalogue(inputs);
   EXPECT_EQ(AddFileType("LNK", catalogue), AddRefusal::Protected);
   EXPECT_EQ(AddFileType("txt", catalogue), AddRefusal::None);
   EXPECT_EQ(SettingsStore(registry).ReadText(TextSetting::FileType), ".txt");

@@ -5,18 +5,10 @@
 #include "companions/proptab/icon_stores_win32.h"
 #include "companions/proptab/system_error_win32.h"
 #include "platform/com.h"
+#include "platform/wide_text_win32.h"
 
 namespace gd::proptab {
 namespace {
-
-std::wstring Widen(const std::string& text) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-  wide.pop_back();
-  return wide;
-}
 
 std::string Because(const char* what, HRESULT result) {
   return std::string(what) + ": " + SystemErrorText(static_cast<DWORD>(result));
