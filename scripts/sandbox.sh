@@ -34,6 +34,7 @@ sandbox_install() {
   for companion in "$build/win64/src/companions"/*/*.exe "$build/win64/src/companions"/*/*.dll; do
     [ -f "$companion" ] && cp "$companion" "$app_dir/"
   done
+  cp "$build/win64/docs/help/Glimmerdeck.chm" "$app_dir/"
   app_path='C:\Program Files\Glimmerdeck'
   wine reg add 'HKLM\Software\Quillmoor\Vantafold\Glimmerdeck' /v Path /d "$app_path" /f \
     </dev/null >/dev/null 2>&1

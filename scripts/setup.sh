@@ -16,6 +16,7 @@ packages=(
   binutils-mingw-w64
   libz-mingw-w64-dev googletest
   wine wine64 xvfb xauth imagemagick xdotool icoutils unzip zip dpkg-dev
+  fp-utils
 )
 
 missing=()

@@ -126,6 +126,14 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnMeasureItem(static_cast<int>(wParam), *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))
                  ? TRUE
                  : FALSE;
+    case WM_HELP:
+      if (const char* topic = HelpTopic()) {
+        // The main window owns every other window and knows where the help file is.
+        SendMessageA(GetAncestor(hwnd_, GA_ROOTOWNER), kShowHelpTopic, 0,
+                     reinterpret_cast<LPARAM>(topic));
+        return TRUE;
+      }
+      return FALSE;
     case WM_DESTROY:
       OnDestroy();
       std::erase(ModelessWindows(), this);

@@ -7,6 +7,10 @@
 
 namespace gd {
 
+// Asks the program's main window to show a help topic; lParam is the topic's name, a text
+// that outlives the call.
+inline constexpr UINT kShowHelpTopic = WM_APP + 1;
+
 class Dialog {
  public:
   virtual ~Dialog() = default;
@@ -41,6 +45,8 @@ class Dialog {
     return false;
   }
   virtual void OnDestroy() {}
+  // The help topic that F1 opens, or null for a window whose F1 its parent answers.
+  virtual const char* HelpTopic() const { return nullptr; }
 
  private:
   enum class Kind { Modal, Main, Page, Modeless };

@@ -11,6 +11,7 @@
 #include "catalogue/slot_catalogue.h"
 #include "platform/prompt.h"
 #include "ui/dialog_win32.h"
+#include "ui/help_topics.h"
 #include "ui/file_types.h"
 #include "ui/image_list_win32.h"
 
@@ -25,6 +26,7 @@ class NewExtensionDialog final : public Dialog {
  private:
   bool OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
+  const char* HelpTopic() const override { return help::kFileFormats; }
 
   Prompt& prompt_;
   std::optional<FileTypeRow> made_;
@@ -38,6 +40,7 @@ class AddFileFormatDialog final : public Dialog {
   bool OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+  const char* HelpTopic() const override { return help::kFileFormats; }
 
   int InsertRow(const FileTypeRow& row);
   std::string RowExtension(int row) const;

@@ -13,6 +13,7 @@
 #include "platform/system_paths.h"
 #include "platform/wait_cursor_win32.h"
 #include "ui/about_dialog_win32.h"
+#include "ui/help_topics.h"
 #include "ui/package_info_dialog_win32.h"
 #include "ui/plugins_dialog_win32.h"
 #include "ui/recent_menu_win32.h"
@@ -141,7 +142,7 @@ bool MainWindow::OnCommand(int id, int code, HWND control) {
     case IDCANCEL:
     case IDM_EXIT: Cancel(); return true;
     case IDC_APPLY: Apply(); return true;
-    case IDC_HELP_BUTTON: OpenHelp(); return true;
+    case IDC_HELP_BUTTON: OpenHelp(HelpTopic()); return true;
     case IDM_CHANGE_MADE:
       if (state_.localUpdate) EnableWindow(Item(IDC_APPLY), TRUE);
       return true;
@@ -182,7 +183,7 @@ bool MainWindow::RunMenuCommand(int id) {
       SetCursor(LoadCursorA(nullptr, IDC_WAIT));
       operations_.RebuildIconCache(state_);
       return true;
-    case IDM_HELP_CONTENTS: OpenHelp(); return true;
+    case IDM_HELP_CONTENTS: OpenHelp(HelpTopic()); return true;
     case IDM_WEB_SITE: OpenAddress(kWebSiteAddress); return true;
     case IDM_WEB_EMAIL: OpenAddress(kSupportMailAddress); return true;
     case IDM_WEB_FORUM: OpenAddress(kForumAddress); return true;
@@ -234,7 +235,19 @@ bool MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& 
         FillRecentEntries(reinterpret_cast<HMENU>(wParam), settings_);
       }
       return false;
+    case kShowHelpTopic:
+      OpenHelp(reinterpret_cast<const char*>(lParam));
+      result = TRUE;
+      return true;
     default: return false;
+  }
+}
+
+const char* MainWindow::HelpTopic() const {
+  switch (shownPage_) {
+    case PageEntry::Packages: return help::kPackagesPage;
+    case PageEntry::Settings: return help::kSettingsPage;
+    default: return help::kIconsPage;
   }
 }
 
@@ -392,11 +405,13 @@ void MainWindow::CheckView() {
                      state_.localUpdate ? IDM_LOCAL_UPDATE : IDM_PACKAGE_BUILDER, MF_BYCOMMAND);
 }
 
-void MainWindow::OpenHelp() {
-  const std::string help = state_.page.appPath + "\\Glimmerdeck.chm";
-  // Looked for first: the shell's own report of a missing file names no remedy.
-  if (!services_.library.shell.FileExists(help) || !ShellOpen(help, "")) {
-    prompt_.Ask({WithText(kHelpMissing, help), kAppTitle, PromptIcon::Exclamation,
+void MainWindow::OpenHelp(const char* topic) {
+  const std::string helpFile = state_.page.appPath + "\\" + help::kHelpFile;
+  // Looked for first: the shell's own report of a missing file names no remedy. Without the
+  // help viewer the shell opens the file at its first page.
+  if (!services_.library.shell.FileExists(helpFile) ||
+      (!helpViewer_.ShowTopic(hwnd(), helpFile, topic) && !ShellOpen(helpFile, ""))) {
+    prompt_.Ask({WithText(kHelpMissing, helpFile), kAppTitle, PromptIcon::Exclamation,
                  PromptButtons::Ok});
   }
 }

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/html_help_win32.h"
 #include "platform/prompt.h"
 #include "platform/unique_handle.h"
 #include "settings/settings_store.h"
@@ -57,6 +58,7 @@ class MainWindow final : public Dialog,
   bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
   void OnDestroy() override;
+  const char* HelpTopic() const override;
 
   // WindowStartHost
   void SelectPage(int entry) override;
@@ -101,7 +103,7 @@ class MainWindow final : public Dialog,
   void SwitchToPackageBuilder();
   void SwitchToLocalUpdate();
   void CheckView();
-  void OpenHelp();
+  void OpenHelp(const char* topic);
   void OpenAddress(const char* address);
   void ShowAbout();
   void ShowPlugins();
@@ -122,6 +124,7 @@ class MainWindow final : public Dialog,
   PageOperations& operations_;
   WindowServices services_;
   HandoverBlock handover_;
+  HtmlHelpViewer helpViewer_;
   PageList pageList_;
   PackagesPage packagesPage_;
   IconsPage iconsPage_;

@@ -8,6 +8,7 @@
 
 #include "package/package_info_form.h"
 #include "ui/dialog_win32.h"
+#include "ui/help_topics.h"
 
 namespace gd {
 
@@ -21,6 +22,7 @@ class PackageInfoDialog final : public Dialog {
  private:
   bool OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
+  const char* HelpTopic() const override { return help::kPackageInfo; }
   std::string EditText(int id) const;
 
   PackageInfoForm form_;

@@ -10,6 +10,7 @@
 #include "platform/prompt.h"
 #include "plugins/plugin_manager.h"
 #include "ui/dialog_win32.h"
+#include "ui/help_topics.h"
 #include "ui/file_choosers.h"
 #include "ui/image_list_win32.h"
 
@@ -24,6 +25,7 @@ class PluginsDialog final : public Dialog {
   bool OnInitDialog() override;
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+  const char* HelpTopic() const override { return help::kPlugins; }
 
   void FillList();
   void Select(int line);

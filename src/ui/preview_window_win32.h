@@ -13,6 +13,7 @@
 #include "platform/registry.h"
 #include "settings/settings_store.h"
 #include "ui/dialog_win32.h"
+#include "ui/help_topics.h"
 #include "ui/image_list_win32.h"
 #include "ui/preview_content.h"
 
@@ -43,6 +44,7 @@ class PreviewWindow final : public Dialog {
   bool OnCommand(int id, int code, HWND control) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
   void OnDestroy() override;
+  const char* HelpTopic() const override { return help::kPreviewWindow; }
 
   void MakeToolbar();
   void PlaceWindow();
