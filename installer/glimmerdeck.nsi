@@ -82,6 +82,18 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro GLIMMERDECK_RUNNING_FUNCTION ""
 !insertmacro GLIMMERDECK_RUNNING_FUNCTION "un."
 
+; Removes HKCR\type\shellex\PropertySheetHandlers, then shellex, then the type's key, each only
+; while it has no subkeys and no default value.
+!macro REMOVE_EMPTY_HANDLER_KEYS type
+  DeleteRegKey /ifempty HKCR "${type}\shellex\PropertySheetHandlers"
+  DeleteRegKey /ifempty HKCR "${type}\shellex"
+  ClearErrors
+  ReadRegStr $1 HKCR "${type}" ""
+  ${If} ${Errors}
+    DeleteRegKey /ifempty HKCR "${type}"
+  ${EndIf}
+!macroend
+
 ; Both halves work in the machine's own registry view and for all users.
 !macro SETUP_CONTEXT
   !if "${ARCH}" == "x64"
@@ -190,6 +202,11 @@ Section "un.Glimmerdeck" UnSecProgram
   ReadRegStr $0 HKCR "${PROPTAB_CLASS}\InprocServer32" ""
   ${If} $0 == "$INSTDIR\proptab.dll"
     UnRegDLL "$INSTDIR\proptab.dll"
+    ; Registering made the handler keys' parents where the system had none; they go when
+    ; nothing else is left in them.
+    !insertmacro REMOVE_EMPTY_HANDLER_KEYS "*"
+    !insertmacro REMOVE_EMPTY_HANDLER_KEYS "Directory"
+    !insertmacro REMOVE_EMPTY_HANDLER_KEYS "Drive"
   ${EndIf}
 
   !insertmacro UNREGISTER_FILE_TYPE ".gdtheme" "${PACKAGE_CLASS}" "${UNINSTALL_KEY}"

@@ -6,7 +6,8 @@
 # A prefix for windows on a display and one for headless runs: Wine's null driver, which
 # lets dialogs run without a display, must not be mixed with a real one.
 sandbox_prefix() {
-  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # Wine's menu builder would copy Start menu shortcuts into the home directory's menus.
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "sandbox: creating the Wine prefix $WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
