@@ -7,6 +7,17 @@
 
 !include LogicLib.nsh
 
+; The predefined root keys as SHDeleteEmptyKey takes them (sign-extended on 64-bit Windows).
+!define HKCR_KEY -2147483648
+!define HKCU_KEY -2147483647
+!define HKLM_KEY -2147483646
+
+; Deletes the key only when it holds neither subkeys nor values (DeleteRegKey /ifempty would
+; take values with it).
+!macro DELETE_KEY_IF_EMPTY root subkey
+  System::Call 'shlwapi::SHDeleteEmptyKeyW(p ${root}, w "${subkey}") i'
+!macroend
+
 !define PACKAGE_CLASS "Glimmerdeck.Package"
 !define ZIPPED_PACKAGE_CLASS "Glimmerdeck.ZippedPackage"
 
@@ -32,7 +43,7 @@
     ${Else}
       DeleteRegValue HKCR "${extension}" ""
       ; Other programs may have left their own entries (OpenWithProgids and the like).
-      DeleteRegKey /ifempty HKCR "${extension}"
+      !insertmacro DELETE_KEY_IF_EMPTY ${HKCR_KEY} "${extension}"
     ${EndIf}
   ${EndIf}
   DeleteRegKey HKCR "${class}"

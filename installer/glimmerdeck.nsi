@@ -83,15 +83,11 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
 !insertmacro GLIMMERDECK_RUNNING_FUNCTION "un."
 
 ; Removes HKCR\type\shellex\PropertySheetHandlers, then shellex, then the type's key, each only
-; while it has no subkeys and no default value.
+; while nothing is left in it.
 !macro REMOVE_EMPTY_HANDLER_KEYS type
-  DeleteRegKey /ifempty HKCR "${type}\shellex\PropertySheetHandlers"
-  DeleteRegKey /ifempty HKCR "${type}\shellex"
-  ClearErrors
-  ReadRegStr $1 HKCR "${type}" ""
-  ${If} ${Errors}
-    DeleteRegKey /ifempty HKCR "${type}"
-  ${EndIf}
+  !insertmacro DELETE_KEY_IF_EMPTY ${HKCR_KEY} "${type}\shellex\PropertySheetHandlers"
+  !insertmacro DELETE_KEY_IF_EMPTY ${HKCR_KEY} "${type}\shellex"
+  !insertmacro DELETE_KEY_IF_EMPTY ${HKCR_KEY} "${type}"
 !macroend
 
 ; Both halves work in the machine's own registry view and for all users.
@@ -193,7 +189,7 @@ SectionEnd
 
 Section /o "un.Your Glimmerdeck settings" UnSecSettings
   DeleteRegKey HKCU "${SETTINGS_KEY}"
-  DeleteRegKey /ifempty HKCU "${USER_MAKER_KEY}"
+  !insertmacro DELETE_KEY_IF_EMPTY ${HKCU_KEY} "${USER_MAKER_KEY}"
 SectionEnd
 
 Section "un.Glimmerdeck" UnSecProgram
@@ -247,8 +243,8 @@ Section "un.Glimmerdeck" UnSecProgram
   ${If} $0 == "$INSTDIR\VFZip.dll"
     DeleteRegValue HKLM "${FAMILY_KEY}" "VFZip"
   ${EndIf}
-  DeleteRegKey /ifempty HKLM "${FAMILY_KEY}"
-  DeleteRegKey /ifempty HKLM "${MAKER_KEY}"
+  !insertmacro DELETE_KEY_IF_EMPTY ${HKLM_KEY} "${FAMILY_KEY}"
+  !insertmacro DELETE_KEY_IF_EMPTY ${HKLM_KEY} "${MAKER_KEY}"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
 
