@@ -6,8 +6,9 @@
 #   c. opening package files through the shell starts the program with them, or hands them to
 #      the open window; setup refuses to run while the window is open;
 #   e. a second install upgrades the installation in place and keeps the user's packages;
-#   d. the silent uninstall restores the slots and leaves nothing of ours behind but the user's
-#      packages and settings; with /PURGE not even those.
+#   d. the silent uninstall restores the slots, gives a file type back to the program that had
+#      it, and leaves nothing of ours behind but the user's packages and settings; with /PURGE
+#      not even those.
 #   setup_e2e.sh WINE_RUN STATE SETUP_EXE GDCTL_EXE VERSION
 set -u -o pipefail
 wine_run=$1 state=$2 setup=$3 gdctl=$4 version=$5
@@ -67,6 +68,8 @@ settings_key='HKCU\Software\Quillmoor\Glimmerdeck'
 setup_line="\"$(windows_path "$setup")\" /S"
 installed_files=(glimmerdeck.exe gdctl.exe Glintview.exe VFZip.dll refreshhook.dll proptab.dll
                  pickicon.dll Glimmerdeck.chm Uninstall.exe "Samples/Glimmer Sample.gd")
+# Another program opens .gd files before the install; the uninstall gives the type back to it.
+run reg add 'HKCR\.gd' /ve /d Other.Script /f >/dev/null
 # The build's own gdctl reads the slots before the install and after the uninstall alike.
 pristine_slots=$(slots "$gdctl")
 snapshot pristine
@@ -97,7 +100,7 @@ done
 
 for extension in .gdtheme .gd; do
   class=$(reg_value "HKCR\\$extension" "")
-  [ -n "$class" ] || { fail "$extension is not registered"; continue; }
+  [[ "$class" = Glimmerdeck.* ]] || { fail "$extension is not registered: '$class'"; continue; }
   [ "$(reg_value "HKCR\\$class\\shell\\open\\command" "")" = "\"$app\\glimmerdeck.exe\" \"%1\"" ] ||
     fail "$extension opens with: $(reg_value "HKCR\\$class\\shell\\open\\command" "")"
   [ "$(reg_value "HKCR\\$class\\DefaultIcon" "")" = "$app\\glimmerdeck.exe,0" ] || fail "$extension icon"
