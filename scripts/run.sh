@@ -1,6 +1,7 @@
 #!/bin/bash
-# The main job: installs what is needed, builds Glimmerdeck for 64-bit Windows, installs it
-# into a sandbox Wine prefix under the build tree, applies the bundled sample package there
+# The main job: installs what is needed, builds Glimmerdeck and its setup program for 64-bit
+# Windows, installs it with that setup program into a sandbox Wine prefix under the build
+# tree, applies the bundled sample package there
 # with "glimmerdeck.exe /lt" and prints every slot whose icon changed. With a display the main
 # window opens afterwards.
 #
@@ -16,7 +17,7 @@ bash "$repo/scripts/setup.sh" "$build"
 cmake -S "$repo" -B "$build/win64" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-x86_64-w64-mingw32.cmake" \
   -DGD_LIBZIP_ROOT="$build/deps/x86_64-w64-mingw32/install" >/dev/null
-cmake --build "$build/win64" -j "$(nproc)" --target glimmerdeck gdctl vfzip refreshhook proptab pickicon glintview
+cmake --build "$build/win64" -j "$(nproc)" --target installer_x64
 
 if [ -n "${DISPLAY:-}" ]; then mode=display; else mode=headless; fi
 source "$repo/scripts/sandbox.sh"

@@ -1,12 +1,13 @@
 #!/bin/bash
 # Shared by run.sh and tools/screenshots.sh: a sandbox Wine prefix under the build tree with
-# Glimmerdeck installed as its installer would, and the bundled sample package beside it.
+# Glimmerdeck installed by its setup program, which puts the bundled sample package beside it.
 # Source it with repo, build and mode (display or headless) set.
 
 # A prefix for windows on a display and one for headless runs: Wine's null driver, which
 # lets dialogs run without a display, must not be mixed with a real one.
 sandbox_prefix() {
-  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # Wine's menu builder would copy Start menu shortcuts into the home directory's menus.
+  export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "sandbox: creating the Wine prefix $WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
@@ -25,29 +26,18 @@ sandbox_prefix() {
   wine reg add 'HKCU\Software\Wine' /v Version /d winxp /f </dev/null >/dev/null 2>&1
 }
 
-# Installs as the installer does: the program's folder, its Themes folder and the installation
-# key that the program refuses to start without. Sets app_dir, app_path, sample.
+# Installs Glimmerdeck with its setup program, silently, into its default folder (over an
+# earlier installation of the sandbox, in place). Sets app_dir, app_path, sample.
 sandbox_install() {
   app_dir="$WINEPREFIX/drive_c/Program Files/Glimmerdeck"
-  mkdir -p "$app_dir/Themes"
-  cp "$build/win64/src/app/glimmerdeck.exe" "$app_dir/"
-  for companion in "$build/win64/src/companions"/*/*.exe "$build/win64/src/companions"/*/*.dll; do
-    [ -f "$companion" ] && cp "$companion" "$app_dir/"
-  done
-  cp "$build/win64/docs/help/Glimmerdeck.chm" "$app_dir/"
   app_path='C:\Program Files\Glimmerdeck'
-  wine reg add 'HKLM\Software\Quillmoor\Vantafold\Glimmerdeck' /v Path /d "$app_path" /f \
-    </dev/null >/dev/null 2>&1
-  wine reg add 'HKLM\Software\Quillmoor\Vantafold\Glimmerdeck' /v Version /d 1.0.0 /f \
-    </dev/null >/dev/null 2>&1
-  if [ -f "$app_dir/VFZip.dll" ]; then
-    wine reg add 'HKLM\SOFTWARE\Quillmoor\Vantafold' /v VFZip /d "$app_path\\VFZip.dll" /f \
-      </dev/null >/dev/null 2>&1
+  local status=0
+  wine "$build/win64/GlimmerdeckSetup-x64.exe" /S </dev/null || status=$?
+  if [ "$status" != 0 ] || [ ! -f "$app_dir/glimmerdeck.exe" ]; then
+    echo "sandbox: the setup program failed (exit status $status; 3: Glimmerdeck is running)" >&2
+    return 1
   fi
   echo "sandbox: installed Glimmerdeck into $app_dir"
-  local sample_dir="$app_dir/Samples"
-  mkdir -p "$sample_dir"
-  cp "$repo/samples/Glimmer Sample.gd" "$sample_dir/"
   sample="$app_path\Samples\Glimmer Sample.gd"
 }
 

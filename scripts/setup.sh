@@ -15,7 +15,7 @@ packages=(
   gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix gcc-mingw-w64-i686-win32 g++-mingw-w64-i686-win32
   binutils-mingw-w64
   libz-mingw-w64-dev googletest
-  wine wine64 xvfb xauth imagemagick xdotool icoutils unzip zip dpkg-dev
+  wine wine64 xvfb xauth imagemagick xdotool icoutils unzip zip dpkg-dev nsis
   fp-utils
 )
 

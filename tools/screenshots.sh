@@ -21,7 +21,7 @@ bash "$repo/scripts/setup.sh" "$build"
 cmake -S "$repo" -B "$build/win64" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchain-x86_64-w64-mingw32.cmake" \
   -DGD_LIBZIP_ROOT="$build/deps/x86_64-w64-mingw32/install" >/dev/null
-cmake --build "$build/win64" -j "$(nproc)" --target glimmerdeck gdctl vfzip refreshhook proptab pickicon glintview
+cmake --build "$build/win64" -j "$(nproc)" --target installer_x64
 
 display=:${SCREENSHOT_DISPLAY:-97}
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
