@@ -7,8 +7,8 @@
 ;            glimmerdeck.nsi
 ;
 ; Silent use: "Setup.exe /S [/D=C:\Folder]" installs (over an existing installation, in its
-; folder); "Uninstall.exe /S [/PURGE]" restores the Windows icons and cursors and uninstalls,
-; /PURGE also removing the packages in Themes, the plugins and the user's settings.
+; folder); "Uninstall.exe /S [/PURGE]" restores the Windows icons and cursors and uninstalls
+; with the user's settings, keeping the packages in Themes and the plugins unless /PURGE.
 
 !if "${ARCH}" == "x64"
   Target amd64-unicode
@@ -187,7 +187,7 @@ Section /o "un.Icon packages in the Themes folder and plugins" UnSecPackages
   RMDir /r "$INSTDIR\Plugins"
 SectionEnd
 
-Section /o "un.Your Glimmerdeck settings" UnSecSettings
+Section "un.Your Glimmerdeck settings" UnSecSettings
   DeleteRegKey HKCU "${SETTINGS_KEY}"
   !insertmacro DELETE_KEY_IF_EMPTY ${HKCU_KEY} "${USER_MAKER_KEY}"
 SectionEnd
@@ -256,6 +256,5 @@ Function un.onInit
   ${GetOptions} $0 "/PURGE" $1
   ${IfNot} ${Errors}
     !insertmacro SelectSection ${UnSecPackages}
-    !insertmacro SelectSection ${UnSecSettings}
   ${EndIf}
 FunctionEnd
