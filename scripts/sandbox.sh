@@ -12,15 +12,16 @@ sandbox_prefix() {
     echo "sandbox: creating the Wine prefix $WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
     wineboot -i </dev/null >/dev/null 2>&1
-    if [ "$2" = headless ]; then
-      wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
-    fi
     wineserver -w
     # Wine links the user's folders to the home directory; the sandbox keeps its own, so that
     # icons applied to "My Music" and the like never write into the real home directory.
     for folder in "$WINEPREFIX/drive_c/users/"*/*; do
       if [ -L "$folder" ]; then rm -f "$folder" && mkdir -p "$folder"; fi
     done
+  fi
+  # Each time: a prefix left half-made by an interrupted run must not try a display it lacks.
+  if [ "$2" = headless ]; then
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
   fi
   # The program's newest known system: Wine's default version would be taken for NT 4.0.
   wine reg add 'HKCU\Software\Wine' /v Version /d winxp /f </dev/null >/dev/null 2>&1
