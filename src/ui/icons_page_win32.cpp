@@ -434,7 +434,11 @@ void IconsPage::AcceptDrop(HDROP drop) {
   POINT point{};
   DragQueryPoint(drop, &point);
   DragFinish(drop);
-  if (length == 0 || length > kMaxSlotPath) return;
+  if (length == 0) return;
+  if (length > kMaxSlotPath) {
+    Tell(WithText(kFileNameTooLong, buffer.data()), PromptIcon::Exclamation);
+    return;
+  }
   const HWND list = ListOf(ShownCategory());
   MapWindowPoints(hwnd(), list, &point, 1);
   const auto hit = SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));

@@ -36,5 +36,8 @@ enum class DropRefusal { None, NoIcons, NotACursor };
 DropRefusal CheckDroppedFile(Category category, std::string_view file, int iconCount);
 inline constexpr const char* kNoIconsFound = "No icons found in \"%s\".";
 inline constexpr const char* kInvalidCursorFile = "Invalid cursor file.";
+inline constexpr const char* kFileNameTooLong =
+    "The name of this file is too long to be used for an icon (Windows takes at most 259 "
+    "characters):\n\n%s";
 
 }  // namespace gd

@@ -202,6 +202,17 @@ TEST(IconsPage, ThePickerAndDropsChangeTheSlotAndAskForApplyOnce) {
   page.Drop(IDC_LIST_DESKTOP, 2, text);
   ASSERT_EQ(page.prompt.requests.size(), 1u);
   EXPECT_EQ(page.prompt.requests[0].text, "No icons found in \"" + text + "\".");
+  // Windows' limit: a name of 259 characters is taken, a longer one is refused and told.
+  const std::string folderPath = folder.path() + "\\";
+  const std::string longest = folder.Write(std::string(259 - folderPath.size() - 4, 'n') + ".ico",
+                                           std::string_view(reinterpret_cast<const char*>(ico.data()), ico.size()));
+  ASSERT_EQ(longest.size(), 259u);
+  page.Drop(IDC_LIST_DESKTOP, 3, longest);
+  EXPECT_EQ(page.Slot(Category::Desktop, 3).iconPath, longest);
+  const std::string tooLong = folderPath + std::string(260 - folderPath.size() - 4, 'n') + ".ico";
+  page.Drop(IDC_LIST_DESKTOP, 4, tooLong);
+  EXPECT_NE(page.Slot(Category::Desktop, 4).iconPath, tooLong);
+  EXPECT_EQ(page.prompt.requests.back().text.find("The name of this file is too long"), 0u);
   page.ShowTab(Category::Cursors);
   page.Drop(IDC_LIST_CURSORS, 0, icon);
   EXPECT_EQ(page.prompt.requests.back().text, "Invalid cursor file.");
