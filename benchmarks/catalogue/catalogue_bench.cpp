@@ -9,11 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/registry_win32.h"
+#include "support/machine_on_registry_win32.h"
 #include "support/memory_ini.h"
-#include "support/memory_registry.h"
-#include "support/reg_file.h"
-#include "support/scratch_roots_win32.h"
 #include "support/scripted_prompt.h"
 #include "support/windows_machines.h"
 
@@ -22,19 +19,11 @@ int main(int argc, char** argv) {
   using namespace gd::version_test;
   const int repetitions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
 
-  test::MemoryRegistry memory;
-  const std::string error = test::LoadRegFile(memory, FixturePath(kWinXp.file));
-  if (!error.empty()) {
-    std::fprintf(stderr, "cannot load %s: %s\n", kWinXp.file, error.c_str());
+  const test::MachineOnRegistry machine(kWinXp);
+  if (!machine.error().empty()) {
+    std::fprintf(stderr, "%s: %s\n", kWinXp.file, machine.error().c_str());
     return 1;
   }
-  test::ScratchRegistryRoots roots;
-  if (!roots.ok()) {
-    std::fprintf(stderr, "cannot redirect the registry roots\n");
-    return 1;
-  }
-  Win32Registry real;
-  memory.CopyTo(real);
 
   const CatalogueInputs inputs = MachineInputs(kWinXp, SystemRegistry());
   FakeShell shell;

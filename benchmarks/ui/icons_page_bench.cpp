@@ -12,10 +12,7 @@
 #include <cstdio>
 
 #include "catalogue/builders.h"
-#include "platform/registry_win32.h"
-#include "support/memory_registry.h"
-#include "support/reg_file.h"
-#include "support/scratch_roots_win32.h"
+#include "support/machine_on_registry_win32.h"
 #include "support/windows_machines.h"
 #include "ui/file_choosers_win32.h"
 #include "ui/icon_picker_win32.h"
@@ -54,18 +51,11 @@ int main() {
   using namespace gd;
   using namespace gd::version_test;
   InitCommonControls();
-  test::MemoryRegistry memory;
-  if (const std::string error = test::LoadRegFile(memory, FixturePath(kWinXp.file)); !error.empty()) {
-    std::fprintf(stderr, "cannot load %s: %s\n", kWinXp.file, error.c_str());
+  const test::MachineOnRegistry machine(kWinXp);
+  if (!machine.error().empty()) {
+    std::fprintf(stderr, "%s: %s\n", kWinXp.file, machine.error().c_str());
     return 1;
   }
-  test::ScratchRegistryRoots roots;
-  if (!roots.ok()) {
-    std::fprintf(stderr, "cannot redirect the registry roots\n");
-    return 1;
-  }
-  Win32Registry real;
-  memory.CopyTo(real);
   FakeShell shell;
   kWinXp.setUpShell(shell);
   test::MemoryIni ini;
