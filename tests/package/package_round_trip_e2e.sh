@@ -29,6 +29,12 @@ run reg add "$program_key" /v Include7 /d 1 /f >/dev/null
 run reg add "$program_key" /v "Package Info" /t REG_DWORD /d 0 /f >/dev/null
 run reg add "$install_key" /v Path /d "$app" /f >/dev/null
 gd apply "$app\\$(basename "$sample")" >/dev/null || fail "applying the sample"
+# Checking before publishing: slots that this machine lacks pass, a misspelt slot name fails.
+gd package check "$app\\$(basename "$sample")" >"$state/check.txt" || fail "the sample fails its check: $(grep -v $'\tok' "$state/check.txt")"
+grep -q $'\tok, not on this system$' "$state/check.txt" || fail "no slot of another system in the sample's check"
+printf '[Desktop Icons]\r\nMy Compter=%s,0\r\n' "$app\\gdctl.exe" >"$prefix/drive_c/out/typo.gdtheme"
+gd package check 'C:\out\typo.gdtheme' >"$state/check.txt"
+[ $? = 1 ] && grep -q $'\tunknown slot name$' "$state/check.txt" || fail "a misspelt slot name passes the check"
 
 for mode in 0 1 2; do
   run reg add "$program_key" /v "Save Mode" /t REG_DWORD /d "$mode" /f >/dev/null
