@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "ui/dialog_win32.h"
+#include "platform/dialog_win32.h"
 #include "ui/hyperlink_static_win32.h"
 
 namespace gd {

@@ -10,7 +10,7 @@
 
 #include "catalogue/slot_catalogue.h"
 #include "platform/prompt.h"
-#include "ui/dialog_win32.h"
+#include "platform/dialog_win32.h"
 #include "ui/help_topics.h"
 #include "ui/file_types.h"
 #include "ui/image_list_win32.h"

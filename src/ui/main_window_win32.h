@@ -13,7 +13,7 @@
 #include "platform/unique_handle.h"
 #include "settings/settings_store.h"
 #include "ui/app_state.h"
-#include "ui/dialog_win32.h"
+#include "platform/dialog_win32.h"
 #include "ui/handover_block_win32.h"
 #include "ui/icons_page_win32.h"
 #include "ui/page_list_win32.h"

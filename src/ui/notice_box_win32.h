@@ -10,7 +10,7 @@
 
 #include "platform/notice.h"
 #include "platform/unique_handle.h"
-#include "ui/dialog_win32.h"
+#include "platform/dialog_win32.h"
 
 namespace gd {
 

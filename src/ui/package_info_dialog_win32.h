@@ -7,7 +7,7 @@
 #include <string>
 
 #include "package/package_info_form.h"
-#include "ui/dialog_win32.h"
+#include "platform/dialog_win32.h"
 #include "ui/help_topics.h"
 
 namespace gd {

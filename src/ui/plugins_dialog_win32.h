@@ -9,7 +9,7 @@
 
 #include "platform/prompt.h"
 #include "plugins/plugin_manager.h"
-#include "ui/dialog_win32.h"
+#include "platform/dialog_win32.h"
 #include "ui/help_topics.h"
 #include "ui/file_choosers.h"
 #include "ui/image_list_win32.h"

@@ -12,7 +12,7 @@ bool AboutBox::OnInitDialog() {
   return true;
 }
 
-bool AboutBox::OnCommand(int id, int) {
+bool AboutBox::OnCommand(int id, int, HWND) {
   if (id != IDOK && id != IDCANCEL) return false;
   End(id);
   return true;

@@ -60,7 +60,7 @@ bool BrowserWindow::Create(HINSTANCE instance) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   instance_ = instance;
-  return DialogWindow::Create(instance, IDD_GLINTVIEW);
+  return CreateMain(instance, IDD_GLINTVIEW);
 }
 
 bool BrowserWindow::OnInitDialog() {
@@ -260,7 +260,7 @@ void BrowserWindow::CopyImage() {
   }
 }
 
-bool BrowserWindow::OnCommand(int id, int) {
+bool BrowserWindow::OnCommand(int id, int, HWND) {
   switch (id) {
     case IDM_OPEN: OpenChosen(); return true;
     case IDM_SAVE_GROUP: SaveGroup(); return true;
@@ -275,7 +275,9 @@ bool BrowserWindow::OnCommand(int id, int) {
   }
 }
 
-bool BrowserWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR&) {
+bool BrowserWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) {
+  // Handled messages answer TRUE: the dialog's default handling has nothing to add.
+  result = TRUE;
   switch (message) {
     case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return false;
     case WM_SIZE: Layout(); return true;
@@ -285,12 +287,14 @@ bool BrowserWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
       return true;
     case WM_INITMENUPOPUP: UpdateMenu(GetMenu(hwnd())); return true;
     case WM_DROPFILES: OpenDropped(reinterpret_cast<HDROP>(wParam)); return true;
-    case WM_DRAWITEM:
-      if (wParam != IDC_PREVIEW) return false;
-      preview_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-      return true;
     default: return false;
   }
+}
+
+bool BrowserWindow::OnDrawItem(int id, const DRAWITEMSTRUCT& item) {
+  if (id != IDC_PREVIEW) return false;
+  preview_.Draw(item);
+  return true;
 }
 
 }  // namespace gd::glintview

@@ -11,16 +11,16 @@
 #include <string>
 
 #include "glintview/browsed_file.h"
-#include "glintview/dialog_window_win32.h"
 #include "glintview/file_chooser_win32.h"
 #include "glintview/image_preview_win32.h"
 #include "glintview/layout.h"
+#include "platform/dialog_win32.h"
 #include "platform/registry.h"
 #include "ui/image_list_win32.h"
 
 namespace gd::glintview {
 
-class BrowserWindow final : public DialogWindow {
+class BrowserWindow final : public Dialog {
  public:
   // `registry` keeps the window's place; `chooser` answers the file dialogs.
   BrowserWindow(Registry& registry, FileChooser& chooser) : registry_(registry), chooser_(chooser) {}
@@ -40,7 +40,8 @@ class BrowserWindow final : public DialogWindow {
   };
 
   bool OnInitDialog() override;
-  bool OnCommand(int id, int code) override;
+  bool OnCommand(int id, int code, HWND control) override;
+  bool OnDrawItem(int id, const DRAWITEMSTRUCT& item) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
   void OnDestroy() override;
 

@@ -1,6 +1,6 @@
-// Base of the program's dialogs: keeps `this` with the window and lets no exception escape
-// into Win32's message dispatch. A dialog runs modally, as a child page, as a modeless tool
-// window, or as the program's main window with a message loop of its own.
+// Base of the dialogs of the program and its companions: keeps `this` with the window and lets
+// no exception escape into Win32's message dispatch. A dialog runs modally, as a child page, as
+// a modeless tool window, or as a program's main window with a message loop of its own.
 #pragma once
 
 #include <windows.h>
@@ -13,7 +13,9 @@ inline constexpr UINT kShowHelpTopic = WM_APP + 1;
 
 class Dialog {
  public:
-  virtual ~Dialog() = default;
+  // A window that outlives its object is cut off from it and destroyed; a derived dialog that
+  // keeps state in OnDestroy destroys its window in its own destructor, while it still exists.
+  virtual ~Dialog();
   Dialog(const Dialog&) = delete;
   Dialog& operator=(const Dialog&) = delete;
 
@@ -23,6 +25,10 @@ class Dialog {
   // our own, because the system's modal loop translates no keyboard shortcuts. The window
   // shows unless it ended during its initialisation. The End result, or -1 on failure.
   INT_PTR RunMain(HINSTANCE instance, int resourceId, HACCEL accelerators);
+  // The two halves of RunMain, for a program that prepares its window before the loop: the
+  // template as a hidden main window, then the loop, which shows it first.
+  bool CreateMain(HINSTANCE instance, int resourceId);
+  INT_PTR RunLoop(HACCEL accelerators);
   // Creates the template (a child style one) as a hidden child page of `parent`.
   bool CreatePage(HINSTANCE instance, int resourceId, HWND parent);
   // Creates the template as a hidden modeless window owned by `owner`. The main window's loop

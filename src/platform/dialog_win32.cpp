@@ -1,5 +1,5 @@
 // Message dispatch of the dialog base and the main window's message loop.
-#include "ui/dialog_win32.h"
+#include "platform/dialog_win32.h"
 
 #include <algorithm>
 #include <vector>
@@ -16,6 +16,13 @@ std::vector<Dialog*>& ModelessWindows() {
 
 }  // namespace
 
+Dialog::~Dialog() {
+  // The derived part is gone by now: the window must not call into it.
+  if (hwnd_ == nullptr || kind_ == Kind::Modal) return;
+  SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+  std::erase(ModelessWindows(), this);
+  DestroyWindow(hwnd_);
+}
 
 INT_PTR Dialog::RunModal(HINSTANCE instance, int resourceId, HWND owner) {
   kind_ = Kind::Modal;
@@ -24,15 +31,22 @@ INT_PTR Dialog::RunModal(HINSTANCE instance, int resourceId, HWND owner) {
 }
 
 INT_PTR Dialog::RunMain(HINSTANCE instance, int resourceId, HACCEL accelerators) {
+  if (!CreateMain(instance, resourceId)) return -1;
+  return RunLoop(accelerators);
+}
+
+bool Dialog::CreateMain(HINSTANCE instance, int resourceId) {
   kind_ = Kind::Main;
   ended_ = false;
-  if (!CreateDialogParamA(instance, MAKEINTRESOURCEA(resourceId), nullptr, &Dialog::Procedure,
-                          reinterpret_cast<LPARAM>(this))) {
-    return -1;
-  }
-  if (!ended_) ShowWindow(hwnd_, SW_SHOW);
+  return CreateDialogParamA(instance, MAKEINTRESOURCEA(resourceId), nullptr, &Dialog::Procedure,
+                            reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+INT_PTR Dialog::RunLoop(HACCEL accelerators) {
+  // A window that ended during its initialisation never shows.
+  if (hwnd_ != nullptr && !ended_) ShowWindow(hwnd_, SW_SHOW);
   MSG message{};
-  while (!ended_) {
+  while (hwnd_ != nullptr && !ended_) {
     const BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got == -1) break;
     if (got == 0) {
@@ -47,7 +61,7 @@ INT_PTR Dialog::RunMain(HINSTANCE instance, int resourceId, HACCEL accelerators)
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
-  DestroyWindow(hwnd_);
+  if (hwnd_ != nullptr) DestroyWindow(hwnd_);
   return ended_ ? result_ : -1;
 }
 
