@@ -90,6 +90,17 @@ VIAddVersionKey "LegalCopyright" "${PUBLISHER}"
   !insertmacro DELETE_KEY_IF_EMPTY ${HKCR_KEY} "${type}"
 !macroend
 
+; Deletes the value "Backup" of every client's DefaultIcon key under HKLM\`root`.
+!macro REMOVE_CLIENT_BACKUPS root
+  StrCpy $1 0
+  ${Do}
+    EnumRegKey $2 HKLM "${root}" $1
+    ${IfThen} $2 == "" ${|} ${ExitDo} ${|}
+    DeleteRegValue HKLM "${root}\$2\DefaultIcon" "Backup"
+    IntOp $1 $1 + 1
+  ${Loop}
+!macroend
+
 ; Both halves work in the machine's own registry view and for all users.
 !macro SETUP_CONTEXT
   !if "${ARCH}" == "x64"
@@ -177,6 +188,11 @@ Section "-un.Restore the Windows icons and cursors"
     ExecWait '"$INSTDIR\glimmerdeck.exe" /r' $0
     ${If} $0 != 0
       DetailPrint "Glimmerdeck could not restore the defaults (exit status $0)."
+    ${Else}
+      ; The Internet and mail programs' icons are restored: the copies of their first icons
+      ; that applying kept beside them have served.
+      !insertmacro REMOVE_CLIENT_BACKUPS "Software\Clients\StartMenuInternet"
+      !insertmacro REMOVE_CLIENT_BACKUPS "Software\Clients\Mail"
     ${EndIf}
     keep:
   ${EndIf}

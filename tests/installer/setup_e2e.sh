@@ -192,6 +192,9 @@ leftover_names() { added "$1" registry | grep -Ei "$ours"; }
 noise_files='^\./users/[^/]+/Temp(/|$)|/desktop\.ini$|^\./Some Folder$'
 leftover_files() { added "$1" files | grep -Ev "$noise_files|^\./Some Folder/Glimmerdeck(/Themes(/.*)?)?$"; }
 [ -z "$(leftover_keys kept)" ] || fail "keys left: $(leftover_keys kept | head -5)"
+# The copies of the Internet and mail programs' first icons that applying kept.
+client_backups() { added "$1" registry | grep -E '\\Clients\\.*\\DefaultIcon[[:cntrl:]]"Backup"='; }
+[ -z "$(client_backups kept)" ] || fail "client icon backups left: $(client_backups kept | head -3)"
 [ -z "$(leftover_names kept)" ] || fail "values naming us left: $(leftover_names kept | head -5)"
 [ -z "$(removed kept registry)" ] || fail "keys removed that were not ours: $(removed kept registry | head -5)"
 [ -z "$(leftover_files kept)" ] || fail "files left: $(leftover_files kept | head -5)"
