@@ -21,6 +21,7 @@
 #include "support/scratch_folder.h"
 #include "support/scripted_prompt.h"
 #include "ui/about_dialog_win32.h"
+#include "ui/help_topics.h"
 #include "ui/notice_box_win32.h"
 #include "ui/page_list_win32.h"
 #include "ui/package_info_dialog_win32.h"
@@ -129,6 +130,36 @@ TEST(PackageInfoDialog, OkStoresWhatIsShownAndCancelWritesNothing) {
     EXPECT_STREQ(stored.data(), ok ? "Ada Owner" : "");
     EXPECT_EQ(registry.ReadText(RegRoot::CurrentUser, "Software\\Quillmoor\\Glimmerdeck", "Package Author"), ok ? "Ada Owner" : "ERROR");
   }
+}
+
+// F1 in one of a dialog's controls asks the window at the root of the dialog's owners (the
+// main window, which knows the help file) for the dialog's own topic.
+TEST(PackageInfoDialog, F1AsksTheMainWindowForTheDialogsHelpTopic) {
+  static std::string asked;
+  WNDCLASSA type{};
+  type.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    if (message == kShowHelpTopic) asked = reinterpret_cast<const char*>(lParam);
+    return DefWindowProcA(window, message, wParam, lParam);
+  };
+  type.hInstance = GetModuleHandleA(nullptr);
+  type.lpszClassName = "HelpAskingOwner";
+  RegisterClassA(&type);
+  const HWND owner = CreateWindowExA(0, type.lpszClassName, "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                     nullptr, type.hInstance, nullptr);
+  test::MemoryRegistry backend;
+  Registry registry(backend);
+  test::MemoryIni ini;
+  test::DialogDriver driver([] { return FindWindowA("#32770", "Blue Package Info"); }, [](HWND dialog) {
+    // What the system sends for the key: WM_HELP to the control with the focus, which passes
+    // it on to its dialog.
+    const HWND control = GetDlgItem(dialog, IDC_INFO_COMMENTS);
+    HELPINFO info{sizeof info, HELPINFO_WINDOW, IDC_INFO_COMMENTS, control, 0, {}};
+    SendMessageA(control, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  }, IDCANCEL);
+  EXPECT_FALSE(PackageInfoDialog(ini, registry, kPackage).Show(GetModuleHandleA(nullptr), owner));
+  EXPECT_EQ(asked, help::kPackageInfo);
+  DestroyWindow(owner);
 }
 
 std::vector<std::string> opened;
