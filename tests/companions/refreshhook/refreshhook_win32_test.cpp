@@ -47,6 +47,8 @@ TEST(RefreshHook, RebuildNudgesTheSizeAndPutsItBackAndTheHookRebuildsOnlyOnReque
   const std::string cache = std::string(windows, GetWindowsDirectoryA(windows, MAX_PATH)) + "\\ShellIconCache";
   UniqueFile(CreateFileA(cache.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_HIDDEN, nullptr));
   ASSERT_NE(GetFileAttributesA(cache.c_str()), INVALID_FILE_ATTRIBUTES);
+  // The prefix is shared: another test may have left a size of its own.
+  SHDeleteValueA(HKEY_CURRENT_USER, kMetrics, "Shell Icon Size");
   rebuild();
   EXPECT_EQ(GetFileAttributesA(cache.c_str()), INVALID_FILE_ATTRIBUTES) << "the cache file goes";
   SHSetValueA(HKEY_CURRENT_USER, kMetrics, "Shell Icon Size", REG_SZ, "48", 3);
