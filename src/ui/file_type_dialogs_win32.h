@@ -9,10 +9,10 @@
 #include <string>
 
 #include "catalogue/slot_catalogue.h"
-#include "platform/prompt.h"
 #include "platform/dialog_win32.h"
-#include "ui/help_topics.h"
+#include "platform/prompt.h"
 #include "ui/file_types.h"
+#include "ui/help_topics.h"
 #include "ui/image_list_win32.h"
 
 namespace gd {

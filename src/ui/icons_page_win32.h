@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "catalogue/slot_catalogue.h"
+#include "platform/dialog_win32.h"
 #include "platform/prompt.h"
 #include "platform/unique_handle.h"
-#include "platform/dialog_win32.h"
 #include "ui/file_choosers.h"
 #include "ui/icon_picker.h"
 #include "ui/image_list_win32.h"

@@ -8,18 +8,18 @@
 #include <optional>
 #include <string>
 
+#include "platform/dialog_win32.h"
 #include "platform/html_help_win32.h"
 #include "platform/prompt.h"
 #include "platform/unique_handle.h"
 #include "settings/settings_store.h"
 #include "ui/app_state.h"
-#include "platform/dialog_win32.h"
 #include "ui/handover_block_win32.h"
 #include "ui/icons_page_win32.h"
-#include "ui/page_list_win32.h"
 #include "ui/packages_page_win32.h"
-#include "ui/settings_page_win32.h"
+#include "ui/page_list_win32.h"
 #include "ui/page_operations.h"
+#include "ui/settings_page_win32.h"
 #include "ui/window_start.h"
 
 namespace gd {

@@ -8,9 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/dialog_win32.h"
 #include "platform/notice.h"
 #include "platform/unique_handle.h"
-#include "platform/dialog_win32.h"
 
 namespace gd {
 

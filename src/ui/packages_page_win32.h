@@ -12,8 +12,8 @@
 #include "package/package_host.h"
 #include "package/package_library.h"
 #include "package/zipped_package.h"
-#include "settings/settings_store.h"
 #include "platform/dialog_win32.h"
+#include "settings/settings_store.h"
 #include "ui/file_choosers.h"
 #include "ui/preview_window_win32.h"
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialog_win32.h"
 #include "platform/prompt.h"
 #include "plugins/plugin_manager.h"
-#include "platform/dialog_win32.h"
-#include "ui/help_topics.h"
 #include "ui/file_choosers.h"
+#include "ui/help_topics.h"
 #include "ui/image_list_win32.h"
 
 namespace gd {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/dialog_win32.h"
 #include "platform/ini.h"
 #include "platform/prompt.h"
 #include "platform/registry.h"
 #include "settings/settings_store.h"
-#include "platform/dialog_win32.h"
 #include "ui/help_topics.h"
 #include "ui/image_list_win32.h"
 #include "ui/preview_content.h"

@@ -7,10 +7,10 @@
 
 #include <optional>
 
+#include "platform/dialog_win32.h"
 #include "platform/prompt.h"
 #include "platform/unique_handle.h"
 #include "settings/settings_page_model.h"
-#include "platform/dialog_win32.h"
 #include "ui/image_list_win32.h"
 
 namespace gd {
